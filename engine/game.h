@@ -8,6 +8,7 @@
 #include "gamestate.h"
 #include "gameview.h"
 #include "random.h"
+#include "wondisplay.h"
 
 // One game of Brackwater: its state, the deck and the deal. Every change of
 // state is shown through the view in the same step, so that the screen always
@@ -37,13 +38,51 @@ public:
     const GameState& State() const { return state_; }
     GameState& State() { return state_; }
     const Deck& CurrentDeck() const { return deck_; }
+    int DealsInLastGame() const { return deals_; }
+
+    // Moves, one per player action.
+    void SelectTableCard(int spot);        // left button on a table card
+    void SelectPlayPileCard(int index);    // left button on a play-pile card
+    void PlayToStack(int stack);           // click on a stack card or its label
+    void DrawCard();                       // left button on the draw pile or its counter
+    void ShiftPlayPileLeft();
+    void ShiftPlayPileRight();
+    void StartPeek(int spot);              // right button down on a table card
+    void EndPeek();                        // right button up, or the pointer over bare panel
+    void UndoMove();
+    bool CanUndo() const { return state_.Undo.Kind != UndoKind::Nothing; }
+    void WonTimerTick();                   // the won display's ripple, every 100 ms
 
     void DealCards();
     void SpreadActiveSpot();
     void CollapseActiveSpot();
     void CountPlays();
+    void CheckEndOfGame();
+
+    const WonDisplay& Won() const { return won_; }
+
+    static constexpr int RaiseHeight = 7;  // pixels a card is lifted for the two-stack choice
+    static int PeekPanelWidth(int cards);
 
 private:
+    enum class ShiftDirection { Left, Right };
+
+    CardCode TopCard(int spot) const;
+    CardGroup SelectedGroup() const;
+    void TryPlay();
+    void RaiseSelected();
+    void LowerSelected();
+    void DropSelection();
+    void RemoveFromTable(int spot);
+    void RemoveFromPlayPile(int index);
+    void ShiftPlayPile(ShiftDirection direction);
+    void SetShiftShown(bool shown);
+    void UndoDraw();
+    void UndoTablePlay();
+    void UndoPlayPilePlay();
+    void RestoreStack();
+    void RecordResult();
+
     void ResetTable();
     bool DealUntilMinimum();
     int WantedMinimum() const;
@@ -55,5 +94,7 @@ private:
     const std::string& playerName_;
     Random random_;
     Deck deck_{};
+    int deals_ = 0;
     GameState state_;
+    WonDisplay won_;
 };

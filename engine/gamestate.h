@@ -44,8 +44,6 @@ struct GameState {
     Slots<CardCode, PileSlots> PeekPile{};
     std::uint8_t PeekCount = 0;
 
-    std::uint8_t WonPos = 0;
-
     UndoRecord Undo;
 
     bool Dealing = false;
