@@ -5,6 +5,8 @@
 #include <QColor>
 #include <QWidget>
 
+class QPainter;
+
 // Draws one playing card, 71 x 95 pixels: a face (1..52), the joker (53) or
 // the chosen back (0). It knows nothing of the game; its owner sets the code.
 class TCarddeck : public QWidget {
@@ -45,10 +47,14 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    QColor BackgroundColor() const;
+    void PaintCorners(QPainter& painter) const;
+
     TCardNum cardNum_ = 0;
     TCardBack cardBack_ = 1;
     QColor cardColor_ = QColor(0xFF, 0xFF, 0xFF);
     std::uint8_t suitIndex_ = 4;  // 1 clubs, 2 diamonds, 3 hearts, 4 spades
     std::uint8_t rank_ = 0;
     int tag_ = 0;
+    bool leftPressed_ = false;
 };

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QWidget>
 
+class QPainter;
+
 enum class TLabelBevel { bvNone, bvLowered, bvRaised };
 enum class TBorderStyle { bsNone, bsSingle };
 enum class TCaptionAlign { taTop, taCenter, taBottom };
@@ -61,6 +63,11 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    template <typename T>
+    bool SetAndRepaint(T& field, const T& value);
+    void PlaceVertically(QRect& r, int lineHeight) const;
+    void DrawCaption(QPainter& painter, const QRect& r) const;
+
     QString caption_;
     Qt::Alignment alignment_ = Qt::AlignLeft;
     TLabelBevel bevelInner_ = TLabelBevel::bvNone;
@@ -77,4 +84,16 @@ private:
     QColor color_;
     QColor fontColor_ = Qt::black;
     int tag_ = 0;
+    bool leftPressed_ = false;
 };
+
+// Every property setter: nothing happens for the value already held.
+template <typename T>
+bool TLabel3d::SetAndRepaint(T& field, const T& value)
+{
+    if (field == value)
+        return false;
+    field = value;
+    update();
+    return true;
+}
