@@ -1,0 +1,233 @@
+#include "courtfigures.h"
+
+#include <algorithm>
+
+#include "vgapalette.h"
+
+namespace CourtFigures {
+namespace {
+constexpr int FrameLeft = 13;
+constexpr int FrameTop = 10;
+constexpr int FrameWidth = 45;
+constexpr int FrameHeight = 75;
+constexpr int HalfLeft = FrameLeft + 1;
+constexpr int HalfTop = FrameTop + 1;
+constexpr int HalfWidth = FrameWidth - 2;
+constexpr int HalfHeight = 36;
+constexpr int DividerY = HalfTop + HalfHeight;
+
+// Each portrait is written as the left half of its upper end, up to and
+// including the middle column; 'R' and 'B' are the robe's two colours, which
+// change with the suit.
+const PixelArt KingHalf = {{
+    "......................",
+    ".............y...y...y",
+    "............kyk.kyk.ky",
+    "............kyk.kyk.ky",
+    "............kyykyyykyy",
+    "............kyyyyyyyyy",
+    "............kyryyybyyr",
+    "............kyyyyyyyyy",
+    "...........kkkkkkkkkkk",
+    "..........kyykwwwwwwww",
+    "..........kyykwwwwwwww",
+    "..........kyykwkkkwwww",
+    "..........kyykwwkbwwww",
+    "..........kyykwwwwwwdw",
+    "..........kyykwwwwwwdw",
+    "..........kyykwwwwwkkw",
+    "..........kyyywoyyyyyy",
+    "..........kyyyyyyyyrrr",
+    "..........kyyyyoyyyyyy",
+    "......kkkkkyyyyyyoyyyy",
+    "....kkwwkwkkyyyyyyyyoy",
+    "...kwwkwwwwwkyyyyyyyyy",
+    "..kwwwwwkwwwwkyyyyoyyy",
+    ".kwkwwwwwwkwwwkyyyyyyy",
+    ".kwwwwkwwwwwwkBkyyyyyy",
+    "kwwwkwwwwkwwkBBBkyyyyy",
+    "kRRwwwwkwwwwkBBBBkkyyy",
+    "kRRRRwwwwwkkyBBBBBBkyk",
+    "kRRRRRRRwwkyBBBBBBBBkk",
+    "kmRRRRRRRRkyyBBBBBBBBk",
+    "kmRRRRyRRRkyyBBBBBBBBk",
+    "kmRRRyyyRRkyyBBByBBBBy",
+    "kmRRRRyRRRkyyBBBBBBBBy",
+    "kmRRRRRRRRkyyBBBBBBBBk",
+    "kmmRRRRRRRkyyBBBBBBBBk",
+    "kmmRRRRRRRkyyBBBBBBBBk",
+}};
+
+const PixelArt QueenHalf = {{
+    "......................",
+    "......................",
+    "......................",
+    "....................ky",
+    "...............k...kyr",
+    "..............kyk..kyy",
+    "..............kyyk.kyy",
+    "..............kyyykkyy",
+    "..........yyyykyyryyby",
+    ".........yyyykwwwwwwww",
+    "........yyoyykwwwwwwww",
+    "........yyyoykwkkkwwww",
+    "........yoyyykwwkbwwww",
+    "........yyyyykwwwwwwdw",
+    ".......yyoyyykwwwwwwdw",
+    ".......yyyyoykwwwwwwkk",
+    ".......yoyyyykwwwwwwww",
+    ".......yyyyoykwwwwwrrr",
+    ".......yyoyyyykwwwwwrr",
+    "......yyyyoyyyykwwwwww",
+    "......yyoyyyyyyykkkwww",
+    ".....yyyyoyyyyyykwwwww",
+    "....kyyoyyyyyyykwwwwww",
+    "...kRRyyyyoyyykwwwwwww",
+    "..kRRRRyyyyyykwwwywwww",
+    ".kRRRRRRyyyykwwwwwywwr",
+    "kRRRRRRRRyykwwwwwwwwww",
+    "kRRRRRRRRRykkwwwwwwwww",
+    "kRRRyRRRRRRykkkwwwwwww",
+    "kRRyyyRRRRRRRBykkkwwww",
+    "kRRRyRRRRRRRBBBykkkkkk",
+    "kRRRRRRRRRRBBBBByyyyyy",
+    "kRRRRRRRRRRBBBBBBBBBBB",
+    "kRRRRRRRRRRBBBByBBBByB",
+    "kRRRRRRRRRRBBByyyBByyy",
+    "kRRRRRRRRRRBBBByBBBByB",
+}};
+
+const PixelArt JackHalf = {{
+    "......................",
+    "......................",
+    "......................",
+    "...............kkkkkkk",
+    ".............kkRRRRRRR",
+    "............kRRRRRRRRR",
+    "...........kRRRRRRRRRR",
+    "..........kyyyyyyyyyyy",
+    "..........kykykykykyky",
+    "...........kyyyyyyyyyy",
+    "...........yykwwwwwwww",
+    "..........yyykwwwwwwww",
+    "..........yyykwkkwwwww",
+    "..........yoykwwkbwwww",
+    "..........yyykwwwwwwdw",
+    "..........yoykwwwwwwdw",
+    "..........yyykwwwwwkkw",
+    "..........yyyykwwwwwww",
+    "...........yyykwwwwrrr",
+    "............yyykwwwwww",
+    "...............kkkkwww",
+    "..........kkkkkkkkwwww",
+    ".......kkkwwwwwwwwkwww",
+    "....kkkwwkwwkwwkwwwkww",
+    "..kkBBBkwwwwwwwwwwwkBB",
+    ".kBBBBBBkkkkkkkkkkkBBB",
+    "kBBBBBBBBByyBBBBBBBBBy",
+    "kBByBBBBBByyBBBBRRRRRR",
+    "kBBBBBBBBByyBBBBRyyyyR",
+    "kBBBBBBBBByyBBBBRRRRRR",
+    "kBByBBBBBByyBBBBByyyyB",
+    "kBBBBBBBBByyBBBBByBByB",
+    "kBBBBBBBBByyBBBBByyyyB",
+    "kBByBBBBBByyBBBBBBBBBB",
+    "kBBBBBBBBByyBBBBBBBBBB",
+    "kBBBBBBBBByyBBBBBBBBBB",
+}};
+
+PixelArt Dressed(const PixelArt& art, Suit suit)
+{
+    const bool redSuit = suit == Suit::Heart || suit == Suit::Diamond;
+    const char primary = redSuit ? 'r' : 'b';
+    const char secondary = redSuit ? 'b' : 'r';
+    PixelArt result = art;
+    for (std::string& row : result.rows) {
+        std::replace(row.begin(), row.end(), 'R', primary);
+        std::replace(row.begin(), row.end(), 'B', secondary);
+    }
+    return result;
+}
+
+void DrawSword(PixelCanvas& half)
+{
+    constexpr int bladeLeft = 34;
+    constexpr int tipY = 3;
+    constexpr int guardY = 26;
+    half.FillRect(bladeLeft - 1, tipY + 2, 4, guardY - tipY - 2, Vga::Black);
+    half.VLine(bladeLeft, tipY + 2, guardY - 1, Vga::White);
+    half.VLine(bladeLeft + 1, tipY + 2, guardY - 1, Vga::Silver);
+    half.HLine(bladeLeft, bladeLeft + 1, tipY + 1, Vga::Black);
+    half.FillRect(bladeLeft - 4, guardY, 10, 3, Vga::Black);
+    half.HLine(bladeLeft - 3, bladeLeft + 4, guardY + 1, Vga::Yellow);
+    half.FillRect(bladeLeft - 1, guardY + 3, 4, 5, Vga::Black);
+    half.FillRect(bladeLeft, guardY + 3, 2, 4, Vga::Maroon);
+}
+
+void DrawFlower(PixelCanvas& half)
+{
+    half.Line(31, 16, 35, 33, Vga::Green);
+    half.Line(32, 16, 36, 33, Vga::Green);
+    half.FillRect(33, 22, 3, 2, Vga::Lime);
+    half.FillEllipse(31.5, 14.5, 3.5, 3.5, Vga::Black);
+    half.FillEllipse(31.5, 14.5, 2.6, 2.6, Vga::Red);
+    half.FillRect(31, 14, 1, 1, Vga::Yellow);
+}
+
+void DrawHalberd(PixelCanvas& half)
+{
+    constexpr int shaftX = 7;
+    half.VLine(shaftX, 4, HalfHeight - 1, Vga::Olive);
+    half.VLine(shaftX + 1, 4, HalfHeight - 1, Vga::Black);
+    const QPolygonF blade({{3.0, 6.0}, {7.0, 4.0}, {7.0, 13.0}, {3.0, 11.0}});
+    half.FillPolygon(blade, Vga::Silver);
+    half.Line(3, 6, 7, 4, Vga::Black);
+    half.Line(3, 11, 7, 13, Vga::Black);
+    half.VLine(3, 6, 11, Vga::Black);
+    half.Line(7, 4, 8, 0, Vga::Black);
+}
+
+void DrawFeather(PixelCanvas& half)
+{
+    half.Line(29, 6, 36, 0, Vga::Black);
+    half.Line(30, 6, 37, 0, Vga::White);
+    half.Line(30, 7, 38, 1, Vga::Red);
+    half.Line(31, 7, 38, 2, Vga::Black);
+}
+
+PixelCanvas UpperHalf(Suit suit, int rank)
+{
+    PixelCanvas half(HalfWidth, HalfHeight, Vga::Transparent);
+    switch (rank) {
+    case 11:
+        half.Draw(Dressed(JackHalf, suit).MirroredRight(), 0, 0);
+        DrawHalberd(half);
+        DrawFeather(half);
+        break;
+    case 12:
+        half.Draw(Dressed(QueenHalf, suit).MirroredRight(), 0, 0);
+        DrawFlower(half);
+        break;
+    default:
+        half.Draw(Dressed(KingHalf, suit).MirroredRight(), 0, 0);
+        DrawSword(half);
+        break;
+    }
+    return half;
+}
+}  // namespace
+
+void Draw(PixelCanvas& card, Suit suit, int rank)
+{
+    const PixelCanvas half = UpperHalf(suit, rank);
+    card.Paste(half, HalfLeft, HalfTop);
+    card.Paste(half, HalfLeft, DividerY + 1, Turn::HalfTurn);
+    card.FrameRect(FrameLeft, FrameTop, FrameWidth, FrameHeight, Vga::Black);
+    card.HLine(HalfLeft, HalfLeft + HalfWidth - 1, DividerY, Vga::Black);
+    const PixelArt& pip = SuitPips::Small(suit);
+    const QRgb ink = SuitPips::SuitInk(suit);
+    card.Draw(pip, HalfLeft + 2, HalfTop + 2, ink);
+    card.Draw(pip, FrameLeft + FrameWidth - 3 - pip.Width(), DividerY + HalfHeight - 1 - pip.Height(), ink,
+              Turn::HalfTurn);
+}
+}  // namespace CourtFigures
