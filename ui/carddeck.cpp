@@ -161,3 +161,13 @@ void TCarddeck::mouseMoveEvent(QMouseEvent*)
 {
     emit MouseMove(this);
 }
+
+// The second press of a double click is a mouse-down and a double click, but
+// its release makes no second click.
+void TCarddeck::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    leftPressed_ = false;
+    if (event->button() == Qt::LeftButton)
+        emit DblClick(this);
+    emit MouseDown(this, event->button());
+}

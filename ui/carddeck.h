@@ -39,12 +39,14 @@ signals:
     void MouseUp(TCarddeck* sender, Qt::MouseButton button);
     void MouseMove(TCarddeck* sender);
     void Click(TCarddeck* sender);
+    void DblClick(TCarddeck* sender);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     QColor BackgroundColor() const;

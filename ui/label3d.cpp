@@ -243,3 +243,13 @@ void TLabel3d::mouseMoveEvent(QMouseEvent*)
 {
     emit MouseMove(this);
 }
+
+// The second press of a double click is a mouse-down and a double click, but
+// its release makes no second click.
+void TLabel3d::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    leftPressed_ = false;
+    if (event->button() == Qt::LeftButton)
+        emit DblClick(this);
+    emit MouseDown(this, event->button());
+}

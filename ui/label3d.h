@@ -55,12 +55,14 @@ signals:
     void MouseUp(TLabel3d* sender, Qt::MouseButton button);
     void MouseMove(TLabel3d* sender);
     void Click(TLabel3d* sender);
+    void DblClick(TLabel3d* sender);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     template <typename T>

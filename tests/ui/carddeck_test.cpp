@@ -261,6 +261,7 @@ struct MouseLog {
     std::vector<std::pair<int, Qt::MouseButton>> downs;
     std::vector<std::pair<int, Qt::MouseButton>> ups;
     std::vector<int> clicks;
+    std::vector<int> doubleClicks;
     int moves = 0;
 
     void Attach(TCarddeck& card)
@@ -270,6 +271,8 @@ struct MouseLog {
         QObject::connect(&card, &TCarddeck::MouseUp,
                          [this](TCarddeck* sender, Qt::MouseButton b) { ups.emplace_back(sender->Tag(), b); });
         QObject::connect(&card, &TCarddeck::Click, [this](TCarddeck* sender) { clicks.push_back(sender->Tag()); });
+        QObject::connect(&card, &TCarddeck::DblClick,
+                         [this](TCarddeck* sender) { doubleClicks.push_back(sender->Tag()); });
         QObject::connect(&card, &TCarddeck::MouseMove, [this](TCarddeck*) { ++moves; });
     }
 };
@@ -295,6 +298,20 @@ TEST_F(CarddeckTest, MouseEventsCarryTheSender)
     QTest::mouseMove(card, QPoint(20, 20));
     QTest::mouseMove(card, QPoint(25, 22));
     EXPECT_GE(log.moves, 1);
+}
+
+// Through the window, as real input comes: the second press becomes a double
+// click, which makes no second click.
+TEST_F(CarddeckTest, DoubleClickIsOneClickAndOneDoubleClick)
+{
+    card->SetTag(3);
+    MouseLog log;
+    log.Attach(*card);
+    QTest::mouseDClick(panel.windowHandle(), Qt::LeftButton, {}, card->geometry().center());
+    EXPECT_EQ(log.downs.size(), 2u);
+    EXPECT_EQ(log.ups.size(), 2u);
+    EXPECT_EQ(log.clicks, std::vector<int>{3});
+    EXPECT_EQ(log.doubleClicks, std::vector<int>{3});
 }
 
 TEST_F(CarddeckTest, ReleaseOutsideIsNoClick)

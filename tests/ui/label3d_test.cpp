@@ -373,6 +373,7 @@ struct LabelMouseLog {
     std::vector<int> downs;
     std::vector<int> ups;
     std::vector<int> clicks;
+    std::vector<int> doubleClicks;
 
     void Attach(TLabel3d& label)
     {
@@ -381,6 +382,8 @@ struct LabelMouseLog {
         QObject::connect(&label, &TLabel3d::MouseUp,
                          [this](TLabel3d* sender, Qt::MouseButton) { ups.push_back(sender->Tag()); });
         QObject::connect(&label, &TLabel3d::Click, [this](TLabel3d* sender) { clicks.push_back(sender->Tag()); });
+        QObject::connect(&label, &TLabel3d::DblClick,
+                         [this](TLabel3d* sender) { doubleClicks.push_back(sender->Tag()); });
     }
 };
 
@@ -396,6 +399,11 @@ TEST_F(Label3dTest, ClicksCarryTheTag)
     EXPECT_EQ(log.downs, (std::vector<int>{6, 6}));
     EXPECT_EQ(log.ups, (std::vector<int>{6, 6}));
     EXPECT_EQ(log.clicks, std::vector<int>{6});
+
+    QTest::mouseDClick(panel.windowHandle(), Qt::LeftButton, {}, label->geometry().center());
+    EXPECT_EQ(log.downs.size(), 4u);
+    EXPECT_EQ(log.clicks, (std::vector<int>{6, 6}));
+    EXPECT_EQ(log.doubleClicks, std::vector<int>{6});
 }
 
 TEST_F(Label3dTest, SettersRepaintOnlyOnChange)
