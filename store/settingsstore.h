@@ -1,0 +1,59 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "gamehistory.h"
+#include "gamesettings.h"
+#include "inifile.h"
+
+// The main window's position as kept in a player's section ("Top", "Left").
+struct WindowPosition {
+    std::int32_t Top = 10;
+    std::int32_t Left = 10;
+
+    friend bool operator==(const WindowPosition&, const WindowPosition&) = default;
+};
+
+// The settings file as the program uses it: one section per player, named by
+// the player, and the shared section "Settings" with the recent players.
+// Every write operation below is one replacement of the file: it either
+// happens whole or throws SettingsWriteError and leaves the file as it was.
+class TSettingsStore {
+public:
+    static constexpr int RecentPlayerCount = 4;
+
+    explicit TSettingsStore(std::filesystem::path file);
+
+    const std::filesystem::path& Path() const { return ini_.Path(); }
+
+    // Reads the file afresh, then the player's section; a missing key gives
+    // its default. Without a wave device, sound is off whatever the file says.
+    void LoadSettings(const std::string& playerName, bool waveDeviceAvailable, GameSettings& settings,
+                      GameHistory& history);
+    // Read after the colours have been applied, from the file as last read.
+    WindowPosition LoadWindowPosition(const std::string& playerName) const;
+    void SaveSettings(const std::string& playerName, const GameSettings& settings, const GameHistory& history,
+                      WindowPosition position);
+
+    // "Previous0" is the last player chosen, "Previous1".."Previous4" the
+    // recent-players list; empty when missing.
+    std::string ReadPrevious(int n) const;
+    // Erases the "Settings" section, then writes "Previous0" = playerName and
+    // "Previous1" onwards from the list, top entry first.
+    void WriteRecentPlayers(const std::string& playerName, const std::vector<std::string>& recent);
+
+    // A player's whole section; a missing one is no error.
+    void EraseSection(const std::string& section);
+    // Writes "HGame", "HWon" and "HLeft" of one row as 0.
+    void ZeroHistoryRow(const std::string& playerName, int row);
+
+private:
+    TIniFile ini_;
+};
+
+// Whether the file can hold the name as its own section: not empty, no "]",
+// no line break, and not the shared section "Settings" in any letter case.
+bool IsValidPlayerName(const std::string& name);
