@@ -33,9 +33,9 @@ const PixelArt KingHalf = {{
     "..........kyykwwwwwwww",
     "..........kyykwkkkwwww",
     "..........kyykwwkbwwww",
-    "..........kyykwwwwwwdw",
-    "..........kyykwwwwwwdw",
-    "..........kyykwwwwwkkw",
+    "..........kyykwwwwwwwd",
+    "..........kyykwwwwwwwd",
+    "..........kyykwwwwwwdk",
     "..........kyyywoyyyyyy",
     "..........kyyyyyyyyrrr",
     "..........kyyyyoyyyyyy",
@@ -72,9 +72,9 @@ const PixelArt QueenHalf = {{
     "........yyoyykwwwwwwww",
     "........yyyoykwkkkwwww",
     "........yoyyykwwkbwwww",
-    "........yyyyykwwwwwwdw",
-    ".......yyoyyykwwwwwwdw",
-    ".......yyyyoykwwwwwwkk",
+    "........yyyyykwwwwwwwd",
+    ".......yyoyyykwwwwwwwd",
+    ".......yyyyoykwwwwwwdk",
     ".......yoyyyykwwwwwwww",
     ".......yyyyoykwwwwwrrr",
     ".......yyoyyyykwwwwwrr",
@@ -112,9 +112,9 @@ const PixelArt JackHalf = {{
     "..........yyykwwwwwwww",
     "..........yyykwkkwwwww",
     "..........yoykwwkbwwww",
-    "..........yyykwwwwwwdw",
-    "..........yoykwwwwwwdw",
-    "..........yyykwwwwwkkw",
+    "..........yyykwwwwwwwd",
+    "..........yoykwwwwwwwd",
+    "..........yyykwwwwwwdk",
     "..........yyyykwwwwwww",
     "...........yyykwwwwrrr",
     "............yyykwwwwww",
@@ -122,18 +122,18 @@ const PixelArt JackHalf = {{
     "..........kkkkkkkkwwww",
     ".......kkkwwwwwwwwkwww",
     "....kkkwwkwwkwwkwwwkww",
-    "..kkBBBkwwwwwwwwwwwkBB",
-    ".kBBBBBBkkkkkkkkkkkBBB",
-    "kBBBBBBBBByyBBBBBBBBBy",
-    "kBByBBBBBByyBBBBRRRRRR",
-    "kBBBBBBBBByyBBBBRyyyyR",
-    "kBBBBBBBBByyBBBBRRRRRR",
-    "kBByBBBBBByyBBBBByyyyB",
-    "kBBBBBBBBByyBBBBByBByB",
-    "kBBBBBBBBByyBBBBByyyyB",
-    "kBByBBBBBByyBBBBBBBBBB",
-    "kBBBBBBBBByyBBBBBBBBBB",
-    "kBBBBBBBBByyBBBBBBBBBB",
+    "..kkRRRkwwwwwwwwwwwkBB",
+    ".kRRRRRRkkkkkkkkkkkBBB",
+    "kRRRRRRRRkBBBBBBBBBkyy",
+    "kRRyRRRRRkBBBBBBBBBkyk",
+    "kRRRRRRRRkBByBBBBBBkyy",
+    "kRRRRRRRRkBBBBBBBBBkyk",
+    "kRRyRRRRRkBBBBByBBBkyy",
+    "kRRRRRRRRkkkkkkkkkkkyy",
+    "kRRyRRRRRkBBBBBBBBBkyy",
+    "kRRRRRRRRkBBBBBBBBBBkk",
+    "kRRRRRRRRkBBBByBBBBBBB",
+    "kRRRRRRRRkBBBBBBBBBBBB",
 }};
 
 PixelArt Dressed(const PixelArt& art, Suit suit)
@@ -176,23 +176,24 @@ void DrawFlower(PixelCanvas& half)
 
 void DrawHalberd(PixelCanvas& half)
 {
-    constexpr int shaftX = 7;
-    half.VLine(shaftX, 4, HalfHeight - 1, Vga::Olive);
-    half.VLine(shaftX + 1, 4, HalfHeight - 1, Vga::Black);
-    const QPolygonF blade({{3.0, 6.0}, {7.0, 4.0}, {7.0, 13.0}, {3.0, 11.0}});
+    constexpr int shaftX = 36;
+    half.VLine(shaftX, 3, HalfHeight - 1, Vga::Olive);
+    half.VLine(shaftX + 1, 3, HalfHeight - 1, Vga::Black);
+    half.VLine(shaftX, 0, 2, Vga::Black);
+    const QPolygonF blade({{38.0, 5.0}, {41.0, 3.0}, {41.0, 14.0}, {38.0, 12.0}});
     half.FillPolygon(blade, Vga::Silver);
-    half.Line(3, 6, 7, 4, Vga::Black);
-    half.Line(3, 11, 7, 13, Vga::Black);
-    half.VLine(3, 6, 11, Vga::Black);
-    half.Line(7, 4, 8, 0, Vga::Black);
+    half.Line(38, 5, 41, 3, Vga::Black);
+    half.Line(38, 12, 41, 14, Vga::Black);
+    half.VLine(41, 3, 14, Vga::Black);
 }
 
+// A feather laid along the cap.
 void DrawFeather(PixelCanvas& half)
 {
-    half.Line(29, 6, 36, 0, Vga::Black);
-    half.Line(30, 6, 37, 0, Vga::White);
-    half.Line(30, 7, 38, 1, Vga::Red);
-    half.Line(31, 7, 38, 2, Vga::Black);
+    half.Line(23, 4, 32, 0, Vga::Black);
+    half.Line(23, 5, 32, 1, Vga::White);
+    half.Line(24, 5, 33, 1, Vga::Red);
+    half.Line(25, 6, 33, 2, Vga::Black);
 }
 
 PixelCanvas UpperHalf(Suit suit, int rank)
