@@ -79,6 +79,8 @@ int FloorDiv2(int value)
 TLabel3d::TLabel3d(QWidget* parent)
     : QWidget(parent)
 {
+    // Until made transparent the label fills its whole rectangle itself.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
 }
 
