@@ -524,6 +524,8 @@ void Game::UndoDraw()
     s.ActiveSpot = u.Spot;
     if (s.DrawnCard != NoCard)
         SpreadActiveSpot();
+    else
+        s.PlayCount = 0;  // back to before the first draw: no fan at all
     s.DrawCount += 1;
     view_.ShowDrawPileCount(s.DrawCount);
     view_.SetDrawPileVisible(true);
