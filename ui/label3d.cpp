@@ -12,9 +12,9 @@ namespace {
 constexpr int MaxCaptionLength = 255;
 constexpr int MaxCaptionIndent = 255;
 
-// Button highlight and button shadow of the desktop scheme: Light is the
-// white-ish edge and Dark the mid-grey one, as on a classic desktop (Midlight
-// and Shadow are the light-grey and black inner edges of a 3-D button).
+// Button highlight and button shadow of the desktop scheme. On a classic
+// desktop these are the white and mid-grey outer edges of a button, which the
+// palette calls Light and Dark; Midlight and Shadow are its inner edges.
 QColor ButtonHighlight()
 {
     return QApplication::palette().color(QPalette::Light);
