@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <random>
 #include <string>
 #include <vector>
@@ -77,6 +78,8 @@ protected:
     void LoadAndMaybeSave(const std::string& text, int round)
     {
         const auto file = folder_ / "BRACKWTR.INI";
+        // A fresh file each round: rewriting one in place makes ext4 flush it on close.
+        std::filesystem::remove(file);
         WriteText(file, text);
         TSettingsStore store(file);
         GameSettings settings;
