@@ -269,6 +269,24 @@ void DrawCornerFlourish(PixelCanvas& card, int x, int y, int dx, int dy)
     card.Set(x + 2 * dx, y + 2 * dy, Vga::Red);
 }
 
+// A small lozenge that decorates the oval at its four points.
+void DrawLozenge(PixelCanvas& card, int x, int y)
+{
+    card.FillPolygon(QPolygonF({{x + 0.5, y - 3.0}, {x + 4.0, y + 0.5}, {x + 0.5, y + 4.0}, {x - 3.0, y + 0.5}}),
+                     Vga::Red);
+    card.Set(x, y, Vga::Yellow);
+}
+
+// Ripples of the brackish water beneath the letter.
+void DrawWaves(PixelCanvas& card, int y, int halfWidth)
+{
+    for (int x = CentreX - halfWidth; x <= CentreX + halfWidth; ++x) {
+        const int phase = (x + 1) % 6;
+        const int lift = phase < 3 ? phase : 6 - phase;
+        card.Set(x, y + (lift == 0 ? 1 : lift == 3 ? -1 : 0), Vga::Red);
+    }
+}
+
 PixelCanvas Monogram(int ovalHalfHeight)
 {
     PixelCanvas card = Patterned([](int, int) { return Vga::Navy; });
@@ -281,9 +299,20 @@ PixelCanvas Monogram(int ovalHalfHeight)
     DrawCornerFlourish(card, right, in, -1, 1);
     DrawCornerFlourish(card, in, bottom, 1, -1);
     DrawCornerFlourish(card, right, bottom, -1, -1);
-    card.Ellipse(CentreX + 0.5, CentreY + 0.5, 24, ovalHalfHeight, Vga::Red);
-    card.Ellipse(CentreX + 0.5, CentreY + 0.5, 22, ovalHalfHeight - 2, Vga::Maroon);
-    DrawLetterB(card, CentreX - 15, CentreY - 22);
+    constexpr int ovalHalfWidth = 24;
+    card.Ellipse(CentreX + 0.5, CentreY + 0.5, ovalHalfWidth, ovalHalfHeight, Vga::Red);
+    card.Ellipse(CentreX + 0.5, CentreY + 0.5, ovalHalfWidth - 2, ovalHalfHeight - 2, Vga::Maroon);
+    const bool roomy = ovalHalfHeight > 30;  // the joker's words take the oval's ends
+    if (roomy) {
+        DrawLozenge(card, CentreX, CentreY - ovalHalfHeight);
+        DrawLozenge(card, CentreX, CentreY + ovalHalfHeight);
+    }
+    DrawLozenge(card, CentreX - ovalHalfWidth, CentreY);
+    DrawLozenge(card, CentreX + ovalHalfWidth, CentreY);
+    DrawLetterB(card, CentreX - 15, CentreY - 24);
+    DrawWaves(card, CentreY + 24, 10);
+    if (roomy)
+        DrawWaves(card, CentreY + 27, 7);
     return card;
 }
 

@@ -81,15 +81,15 @@ const PixelArt QueenHalf = {{
     "......yyyyoyyyykwwwwww",
     "......yyoyyyyyyykkkwww",
     ".....yyyyoyyyyyykwwwww",
-    "....kyyoyyyyyyykwwwwww",
-    "...kRRyyyyoyyykwwwwwww",
-    "..kRRRRyyyyyykwwwywwww",
-    ".kRRRRRRyyyykwwwwwywwr",
-    "kRRRRRRRRyykwwwwwwwwww",
-    "kRRRRRRRRRykkwwwwwwwww",
-    "kRRRyRRRRRRykkkwwwwwww",
-    "kRRyyyRRRRRRRBykkkwwww",
-    "kRRRyRRRRRRRBBBykkkkkk",
+    "....kyyoyyyyyyyykwwwww",
+    "...kRRyyyyoyyyyykwwwww",
+    "..kRRRRyyyyyyyRRkwwwww",
+    ".kRRRRRRyyyyRRRRRkywww",
+    "kRRRRRRRRyyRRRRRRRkyww",
+    "kRRRRRRRRRRRRRRRRRRkyr",
+    "kRRRyRRRRRRRRRRRBBBBkr",
+    "kRRyyyRRRRRRRRRRBBBBBk",
+    "kRRRyRRRRRRRRRRBBBBBBB",
     "kRRRRRRRRRRBBBBByyyyyy",
     "kRRRRRRRRRRBBBBBBBBBBB",
     "kRRRRRRRRRRBBBByBBBByB",
@@ -214,6 +214,7 @@ PixelCanvas UpperHalf(Suit suit, int rank)
         DrawSword(half);
         break;
     }
+    half.Outline(Vga::Black);
     return half;
 }
 }  // namespace

@@ -217,6 +217,18 @@ void PixelCanvas::Replace(QRgb from, QRgb to)
                 image_.setPixel(x, y, to);
 }
 
+void PixelCanvas::Outline(QRgb colour)
+{
+    const QImage before = image_;
+    const auto drawn = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < Width() && y < Height() && qAlpha(before.pixel(x, y)) != 0;
+    };
+    for (int y = 0; y < Height(); ++y)
+        for (int x = 0; x < Width(); ++x)
+            if (!drawn(x, y) && (drawn(x - 1, y) || drawn(x + 1, y) || drawn(x, y - 1) || drawn(x, y + 1)))
+                image_.setPixel(x, y, colour);
+}
+
 PixelCanvas PixelCanvas::Rotated180() const
 {
     PixelCanvas result(Width(), Height(), Vga::Transparent);

@@ -50,6 +50,8 @@ public:
     void Paste(const PixelCanvas& other, int x, int y, Turn turn = Turn::Upright);
     // Replaces every pixel of one colour by another.
     void Replace(QRgb from, QRgb to);
+    // Draws a one-pixel border around everything drawn on a transparent ground.
+    void Outline(QRgb colour);
     // A copy of this canvas turned by half a circle.
     PixelCanvas Rotated180() const;
 
