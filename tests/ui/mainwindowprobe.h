@@ -1,0 +1,21 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "frmmain.h"
+#include "gamehistory.h"
+#include "gamesettings.h"
+
+// The main window with a hook into the deal: `DuringDeal` runs once, from the
+// first message pass while a deal is running. It also counts the deals begun.
+class MainWindowProbe : public Tfrm_Main {
+public:
+    MainWindowProbe(GameSettings& settings, GameHistory& history, const std::string& playerName);
+
+    std::function<void()> DuringDeal;
+    int DealsBegun = 0;
+
+    void ProcessMessages() override;
+    void PlaySoundEvent(SoundEvent event) override;
+};

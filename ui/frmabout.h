@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+class TBevel;
+class TCarddeck;
+class TPanel;
+
+// The about box. At start-up it first serves as the welcome screen
+// ("Welcome to", no OK button); BecomeAboutDialog turns it into the about box.
+class Tfrm_About final : public QDialog {
+    Q_OBJECT
+
+public:
+    static constexpr int ClientWidth = 287;
+    static constexpr int ClientHeight = 303;
+
+    explicit Tfrm_About(QWidget* parent = nullptr);
+    Tfrm_About(const Tfrm_About&) = delete;
+    Tfrm_About& operator=(const Tfrm_About&) = delete;
+
+    void BecomeAboutDialog();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void CreateControls();
+    void btn_OKClick();
+
+    TPanel* pan_About = nullptr;
+    TBevel* Bevel1 = nullptr;
+    QLabel* lbl_Desc1 = nullptr;
+    QLabel* lbl_Desc2 = nullptr;
+    TCarddeck* Carddeck1 = nullptr;
+    QPushButton* btn_OK = nullptr;
+    bool shownBefore_ = false;
+};
