@@ -21,19 +21,20 @@ constexpr int TopRow = 2;
 constexpr int MiddleRow = 12;
 constexpr int BottomRow = 22;
 
-// A bar three pixels thick whose ends are bevelled to a point.
+// A bar three pixels thick whose ends are bevelled, so that neighbouring
+// segments meet only at a corner.
 void Horizontal(PixelCanvas& canvas, int row)
 {
-    canvas.HLine(LeftColumn + 2, RightColumn - 2, row, Vga::White);
-    canvas.HLine(LeftColumn + 3, RightColumn - 3, row - 1, Vga::White);
-    canvas.HLine(LeftColumn + 3, RightColumn - 3, row + 1, Vga::White);
+    canvas.HLine(LeftColumn + 1, RightColumn - 1, row, Vga::White);
+    canvas.HLine(LeftColumn + 2, RightColumn - 2, row - 1, Vga::White);
+    canvas.HLine(LeftColumn + 2, RightColumn - 2, row + 1, Vga::White);
 }
 
 void Vertical(PixelCanvas& canvas, int column, int fromRow, int toRow)
 {
-    canvas.VLine(column, fromRow + 2, toRow - 2, Vga::White);
-    canvas.VLine(column - 1, fromRow + 3, toRow - 3, Vga::White);
-    canvas.VLine(column + 1, fromRow + 3, toRow - 3, Vga::White);
+    canvas.VLine(column, fromRow + 1, toRow - 1, Vga::White);
+    canvas.VLine(column - 1, fromRow + 2, toRow - 2, Vga::White);
+    canvas.VLine(column + 1, fromRow + 2, toRow - 2, Vga::White);
 }
 }  // namespace
 
