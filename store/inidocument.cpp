@@ -44,7 +44,8 @@ TIniDocument::TIniDocument(std::string_view text)
         std::string raw(text.substr(0, end));
         text.remove_prefix(std::min(end + 1, text.size()));
         if (const auto name = SectionNameOf(raw)) {
-            sections_.push_back(Section{std::move(raw), FoldCase(*name), {}});
+            std::string folded = FoldCase(*name);  // before raw, which name points into, is moved
+            sections_.push_back(Section{std::move(raw), std::move(folded), {}});
             continue;
         }
         sections_.back().lines.push_back(ParseLine(std::move(raw)));

@@ -35,8 +35,6 @@ public:
     // Removes every section of that name with all its lines.
     void EraseSection(std::string_view section);
 
-    friend bool operator==(const TIniDocument& a, const TIniDocument& b) { return a.Text() == b.Text(); }
-
 private:
     struct Line {
         std::string raw;     // without the line feed; a CR before it stays

@@ -9,7 +9,7 @@ namespace {
 constexpr std::string_view SharedSection = "Settings";
 constexpr std::string_view PreviousKey = "Previous";
 
-constexpr std::string_view MinimumKey = "Mininum";  // sic: the name files have always used
+constexpr std::string_view MinimumKey = "Mininum";  // sic: settings files spell it so
 constexpr std::string_view CardBackKey = "Card Back";
 constexpr std::string_view LevelKey = "Level";
 constexpr std::string_view TableColorKey = "Table Color";
