@@ -164,6 +164,25 @@ void DrawSword(PixelCanvas& half)
     half.FillRect(bladeLeft, guardY + 3, 2, 4, Vga::Maroon);
 }
 
+void DrawAxe(PixelCanvas& half)
+{
+    constexpr int shaftX = 35;
+    half.FillRect(shaftX, 2, 2, HalfHeight - 2, Vga::Olive);
+    half.VLine(shaftX + 1, 2, HalfHeight - 1, Vga::Maroon);
+    half.FillPolygon(QPolygonF({{37.0, 5.0}, {41.0, 2.0}, {41.0, 14.0}, {37.0, 11.0}}), Vga::Silver);
+    half.VLine(40, 3, 12, Vga::White);
+}
+
+void DrawSceptre(PixelCanvas& half)
+{
+    constexpr int staffX = 35;
+    half.FillRect(staffX, 8, 2, HalfHeight - 8, Vga::Yellow);
+    half.VLine(staffX + 1, 8, HalfHeight - 1, Vga::Olive);
+    half.FillEllipse(staffX + 1.0, 5.0, 3.5, 3.5, Vga::Yellow);
+    half.VLine(staffX, 2, 7, Vga::Red);
+    half.HLine(staffX - 2, staffX + 2, 4, Vga::Red);
+}
+
 void DrawFlower(PixelCanvas& half)
 {
     half.Line(31, 16, 35, 33, Vga::Green);
@@ -211,7 +230,12 @@ PixelCanvas UpperHalf(Suit suit, int rank)
         break;
     default:
         half.Draw(Dressed(KingHalf, suit).MirroredRight(), 0, 0);
-        DrawSword(half);
+        if (suit == Suit::Diamond)
+            DrawAxe(half);
+        else if (suit == Suit::Club)
+            DrawSceptre(half);
+        else
+            DrawSword(half);
         break;
     }
     half.Outline(Vga::Black);
