@@ -1,5 +1,6 @@
 #include "cardbacks.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <functional>
@@ -105,25 +106,24 @@ void DrawTree(PixelCanvas& card, int x, int groundY)
 PixelCanvas Landscape()
 {
     constexpr int horizon = 60;
-    PixelCanvas card = Patterned([](int, int y) { return y < 30 ? Vga::Cyan : Vga::Cyan; });
-    const int left = AreaLeft;
+    PixelCanvas card = Patterned([](int, int) { return Vga::Cyan; });
     // Sun with rays in the upper right.
-    const double sunX = 52.5;
-    const double sunY = 18.5;
-    for (int ray = 0; ray < 12; ++ray) {
-        const double angle = ray * 3.14159265358979 / 6.0;
-        card.Line(static_cast<int>(sunX + 7 * std::cos(angle)), static_cast<int>(sunY + 7 * std::sin(angle)),
-                  static_cast<int>(sunX + 11 * std::cos(angle)), static_cast<int>(sunY + 11 * std::sin(angle)),
-                  Vga::Yellow);
-    }
-    card.FillEllipse(sunX, sunY, 6, 6, Vga::Yellow);
+    constexpr int sunX = 52;
+    constexpr int sunY = 18;
+    static constexpr int rays[][4] = {{7, 0, 10, 0},  {-7, 0, -10, 0}, {0, 7, 0, 10},   {0, -7, 0, -10},
+                                      {5, 5, 7, 7},   {-5, 5, -7, 7},  {5, -5, 7, -7},  {-5, -5, -7, -7},
+                                      {6, 3, 9, 4},   {-6, 3, -9, 4},  {6, -3, 9, -4},  {-6, -3, -9, -4},
+                                      {3, 6, 4, 9},   {-3, 6, -4, 9},  {3, -6, 4, -9},  {-3, -6, -4, -9}};
+    for (const auto& ray : rays)
+        card.Line(sunX + ray[0], sunY + ray[1], sunX + ray[2], sunY + ray[3], Vga::Yellow);
+    card.FillEllipse(sunX + 0.5, sunY + 0.5, 6, 6, Vga::Yellow);
     // Clouds.
     card.FillEllipse(18, 14, 7, 3, Vga::White);
     card.FillEllipse(24, 12, 5, 3, Vga::White);
     // Far hills, near meadow, a lake.
     card.FillEllipse(18, horizon + 6, 30, 14, Vga::Green);
     card.FillEllipse(58, horizon + 8, 26, 12, Vga::Teal);
-    card.FillRect(left, horizon + 8, AreaWidth, AreaHeight - horizon - 5, Vga::Lime);
+    card.FillRect(AreaLeft, horizon + 8, AreaWidth, AreaHeight - horizon - 5, Vga::Lime);
     card.FillEllipse(48, 80, 14, 4, Vga::Blue);
     card.HLine(40, 52, 79, Vga::Cyan);
     DrawTree(card, 20, 78);
@@ -178,7 +178,14 @@ PixelCanvas NestedFrames()
 
 PixelCanvas NightSky()
 {
-    PixelCanvas card = Patterned([](int, int y) { return y < 40 ? Vga::Black : Vga::Navy; });
+    // Black overhead, fading through ordered dither to dark blue at the horizon.
+    PixelCanvas card = Patterned([](int x, int y) {
+        constexpr int fadeTop = 22;
+        constexpr int bandHeight = 6;
+        static constexpr int bayer[2][2] = {{0, 2}, {3, 1}};
+        const int level = std::clamp((y - fadeTop) / bandHeight, 0, 4);
+        return bayer[y % 2][x % 2] < level ? Vga::Navy : Vga::Black;
+    });
     static constexpr int stars[][2] = {{8, 10}, {30, 6}, {44, 14}, {58, 8},  {14, 30}, {36, 26}, {54, 34},
                                        {6, 48}, {26, 44}, {46, 50}, {60, 58}, {18, 60}, {38, 64}};
     for (const auto& star : stars)

@@ -131,17 +131,16 @@ PixelCanvas Help()
     return glyph;
 }
 
-// One card of the fan, turned by angle degrees about the bottom centre.
-void FanCard(PixelCanvas& icon, double angle, bool front)
+// One card of the fan, turned about a point below the cards; the turn is
+// given by its sine and cosine so that no maths library decides a pixel.
+void FanCard(PixelCanvas& icon, double sine, double cosine, bool front)
 {
     constexpr double pivotX = 15.5;
     constexpr double pivotY = 42.0;
-    const double radians = angle * 3.14159265358979 / 180.0;
     const auto turn = [&](double x, double y) {
         const double dx = x - pivotX;
         const double dy = y - pivotY;
-        return QPointF(pivotX + dx * std::cos(radians) - dy * std::sin(radians),
-                       pivotY + dx * std::sin(radians) + dy * std::cos(radians));
+        return QPointF(pivotX + dx * cosine - dy * sine, pivotY + dx * sine + dy * cosine);
     };
     const QPolygonF outline({turn(10.0, 5.0), turn(22.0, 5.0), turn(22.0, 28.0), turn(10.0, 28.0)});
     icon.FillPolygon(outline, Vga::Black);
@@ -160,9 +159,11 @@ void FanCard(PixelCanvas& icon, double angle, bool front)
 PixelCanvas PlayerIcon()
 {
     PixelCanvas icon = Clear(IconSize, IconSize);
-    FanCard(icon, -16.0, false);
-    FanCard(icon, 16.0, false);
-    FanCard(icon, 0.0, true);
+    constexpr double sine16 = 0.27563735581699916;  // sixteen degrees
+    constexpr double cosine16 = 0.96126169593831889;
+    FanCard(icon, -sine16, cosine16, false);
+    FanCard(icon, sine16, cosine16, false);
+    FanCard(icon, 0.0, 1.0, true);
     return icon;
 }
 
