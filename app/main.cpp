@@ -1,6 +1,8 @@
+#include <cstdint>
 #include <string>
 
 #include <QApplication>
+#include <QDateTime>
 #include <QTimer>
 
 #include "frmmain.h"
@@ -24,6 +26,8 @@ int main(int argc, char** argv)
 
     Tfrm_Main frm_Main(settings, history, playerName);
     frm_Main.SetHelpFile(QStringLiteral("BRACKWTR.HLP"));
+    const int msecsSinceMidnight = QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay();
+    frm_Main.GameEngine().SeedRandom(static_cast<std::uint32_t>(msecsSinceMidnight));
     frm_Main.move(DefaultWindowLeft, DefaultWindowTop);
     frm_Main.show();
     // The first deal runs once the window is up and the event loop turns.
