@@ -9,6 +9,7 @@
 #include "carddeck.h"
 #include "glyphs.h"
 #include "panel.h"
+#include "tcolor.h"
 #include "uifonts.h"
 
 namespace {
@@ -44,6 +45,7 @@ Tfrm_About::Tfrm_About(QWidget* parent)
     setObjectName(QStringLiteral("frm_About"));
     setWindowTitle(QStringLiteral("Welcome to"));
     setFont(SystemFont());
+    UseButtonFaceBackground(*this);
     setFixedSize(ClientWidth, ClientHeight);
     CreateControls();
 }

@@ -7,6 +7,7 @@
 #include "cardcode.h"
 #include "carddeck.h"
 #include "glyphs.h"
+#include "tcolor.h"
 #include "uifonts.h"
 
 namespace {
@@ -49,6 +50,7 @@ Tfrm_lose::Tfrm_lose(QWidget* parent)
     setWindowTitle(QStringLiteral("Game Over!"));
     setModal(true);
     setFont(SystemFont());
+    UseButtonFaceBackground(*this);
     setFixedSize(ClientWidth, ClientHeight);
     CreateControls();
 }

@@ -3,6 +3,9 @@
 #include <array>
 #include <cstdint>
 
+#include <QPalette>
+#include <QWidget>
+
 namespace {
 
 constexpr TColor SystemColorFlag = 0x80000000;
@@ -50,4 +53,11 @@ QColor ToQColor(TColor color)
         return FromRgbValue(color);
     const std::uint32_t index = color & SystemIndexMask;
     return FromRgbValue(index < SystemColors.size() ? SystemColors[index] : clBlack);
+}
+
+void UseButtonFaceBackground(QWidget& window)
+{
+    QPalette face = window.palette();
+    face.setColor(QPalette::Window, ToQColor(clBtnFace));
+    window.setPalette(face);
 }

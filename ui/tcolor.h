@@ -2,6 +2,8 @@
 
 #include <QColor>
 
+class QWidget;
+
 #include "gamesettings.h"
 
 // The classic desktop colours that system colour values name: button face,
@@ -13,3 +15,6 @@ inline constexpr TColor clWindowText = 0x80000008;
 
 // A TColor (0x00BBGGRR, or a system colour when the top bit is set) as a QColor.
 QColor ToQColor(TColor color);
+
+// Gives a window the classic button-face background of dialogs.
+void UseButtonFaceBackground(QWidget& window);
