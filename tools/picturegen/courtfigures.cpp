@@ -183,6 +183,14 @@ void DrawSceptre(PixelCanvas& half)
     half.HLine(staffX - 2, staffX + 2, 4, Vga::Red);
 }
 
+void DrawLeaf(PixelCanvas& half)
+{
+    half.Line(36, 12, 34, HalfHeight - 1, Vga::Olive);
+    half.Line(37, 12, 35, HalfHeight - 1, Vga::Olive);
+    half.FillEllipse(37.5, 7.0, 3.5, 6.5, Vga::Green);
+    half.Line(37, 2, 37, 12, Vga::Lime);
+}
+
 void DrawFlower(PixelCanvas& half)
 {
     half.Line(31, 16, 35, 33, Vga::Green);
@@ -221,12 +229,18 @@ PixelCanvas UpperHalf(Suit suit, int rank)
     switch (rank) {
     case 11:
         half.Draw(Dressed(JackHalf, suit).MirroredRight(), 0, 0);
-        DrawHalberd(half);
+        if (suit == Suit::Heart)
+            DrawLeaf(half);
+        else
+            DrawHalberd(half);
         DrawFeather(half);
         break;
     case 12:
         half.Draw(Dressed(QueenHalf, suit).MirroredRight(), 0, 0);
-        DrawFlower(half);
+        if (suit == Suit::Spade)
+            DrawSceptre(half);
+        else
+            DrawFlower(half);
         break;
     default:
         half.Draw(Dressed(KingHalf, suit).MirroredRight(), 0, 0);
