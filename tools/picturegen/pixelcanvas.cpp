@@ -3,56 +3,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <stdexcept>
 
 #include <QPainter>
 
 #include "vgapalette.h"
-
-int PixelArt::Width() const
-{
-    return rows.empty() ? 0 : static_cast<int>(rows.front().size());
-}
-
-int PixelArt::Height() const
-{
-    return static_cast<int>(rows.size());
-}
-
-PixelArt PixelArt::MirroredRight() const
-{
-    PixelArt result;
-    for (const std::string& row : rows) {
-        std::string mirrored(row.rbegin() + 1, row.rend());
-        result.rows.push_back(row + mirrored);
-    }
-    return result;
-}
-
-QRgb ArtColour(char letter, QRgb ink)
-{
-    switch (letter) {
-    case 'k': return Vga::Black;
-    case 'm': return Vga::Maroon;
-    case 'g': return Vga::Green;
-    case 'o': return Vga::Olive;
-    case 'n': return Vga::Navy;
-    case 'p': return Vga::Purple;
-    case 't': return Vga::Teal;
-    case 's': return Vga::Silver;
-    case 'd': return Vga::Grey;
-    case 'r': return Vga::Red;
-    case 'l': return Vga::Lime;
-    case 'y': return Vga::Yellow;
-    case 'b': return Vga::Blue;
-    case 'f': return Vga::Fuchsia;
-    case 'c': return Vga::Cyan;
-    case 'w': return Vga::White;
-    case '#': return ink;
-    case '_': return Vga::Transparent;
-    default: throw std::invalid_argument(std::string("unknown pixel art letter ") + letter);
-    }
-}
 
 PixelCanvas::PixelCanvas(int width, int height, QRgb fill)
     : image_(width, height, QImage::Format_ARGB32)
@@ -209,14 +163,6 @@ void PixelCanvas::Paste(const PixelCanvas& other, int x, int y, Turn turn)
     }
 }
 
-void PixelCanvas::Replace(QRgb from, QRgb to)
-{
-    for (int y = 0; y < Height(); ++y)
-        for (int x = 0; x < Width(); ++x)
-            if (image_.pixel(x, y) == from)
-                image_.setPixel(x, y, to);
-}
-
 void PixelCanvas::Outline(QRgb colour)
 {
     const QImage before = image_;
@@ -227,11 +173,4 @@ void PixelCanvas::Outline(QRgb colour)
         for (int x = 0; x < Width(); ++x)
             if (!drawn(x, y) && (drawn(x - 1, y) || drawn(x + 1, y) || drawn(x, y - 1) || drawn(x, y + 1)))
                 image_.setPixel(x, y, colour);
-}
-
-PixelCanvas PixelCanvas::Rotated180() const
-{
-    PixelCanvas result(Width(), Height(), Vga::Transparent);
-    result.Paste(*this, 0, 0, Turn::HalfTurn);
-    return result;
 }

@@ -1,24 +1,10 @@
 #pragma once
 
-#include <string>
-#include <vector>
-
 #include <QImage>
 #include <QPolygonF>
 #include <QRgb>
 
-// A small picture written as rows of letters, one letter a pixel. The letters
-// name palette colours (see PixelCanvas::Draw); '.' leaves the pixel alone and
-// '#' takes the ink colour given when drawing.
-struct PixelArt {
-    std::vector<std::string> rows;
-
-    int Width() const;
-    int Height() const;
-    // The art followed by its own mirror image, sharing the last column: a
-    // symmetric figure written as its left half.
-    PixelArt MirroredRight() const;
-};
+#include "pixelart.h"
 
 // How a stamp is turned when drawn.
 enum class Turn { Upright, HalfTurn };
@@ -48,18 +34,11 @@ public:
     void Draw(const PixelArt& art, int x, int y, QRgb ink = 0xFF000000, Turn turn = Turn::Upright);
     // Copies another canvas; its fully transparent pixels leave this one alone.
     void Paste(const PixelCanvas& other, int x, int y, Turn turn = Turn::Upright);
-    // Replaces every pixel of one colour by another.
-    void Replace(QRgb from, QRgb to);
     // Draws a one-pixel border around everything drawn on a transparent ground.
     void Outline(QRgb colour);
-    // A copy of this canvas turned by half a circle.
-    PixelCanvas Rotated180() const;
 
 private:
     bool Inside(int x, int y) const;
 
     QImage image_;
 };
-
-// The colour a letter of pixel art stands for; ink for '#'.
-QRgb ArtColour(char letter, QRgb ink);
