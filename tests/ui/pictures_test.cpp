@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <array>
 #include <set>
 #include <string>
@@ -179,7 +180,29 @@ TEST_P(NumberCardPicture, ShowsAsManyPipsAsItsRank)
     EXPECT_EQ(CountBlots(card, ink, 12, 2, CardWidth - 13, CardHeight - 3), rank);
 }
 
-INSTANTIATE_TEST_SUITE_P(AcesToTens, NumberCardPicture, ::testing::ValuesIn(FaceNames(1, 10)));
+INSTANTIATE_TEST_SUITE_P(TwosToTens, NumberCardPicture, ::testing::ValuesIn(FaceNames(2, 10)));
+
+class AcePicture : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(AcePicture, ShowsOneLargePipInTheMiddle)
+{
+    const QImage card = Load(GetParam());
+    ASSERT_EQ(card.size(), QSize(CardWidth, CardHeight));
+    const QRgb ink = IsRedSuit(GetParam()) ? Red : Black;
+    EXPECT_EQ(card.pixel(CardWidth / 2, CardHeight / 2), ink);
+    int left = CardWidth;
+    int right = -1;
+    for (int y = 25; y < CardHeight - 25; ++y)
+        for (int x = 12; x < CardWidth - 12; ++x)
+            if (card.pixel(x, y) == ink) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+    EXPECT_GE(right - left + 1, 20) << "the centre pip is too small";
+    EXPECT_EQ(left + right, CardWidth - 1) << "the centre pip is off centre";
+}
+
+INSTANTIATE_TEST_SUITE_P(Aces, AcePicture, ::testing::Values("SPADE1", "HEART1", "DIAMOND1", "CLUB1"));
 
 class CourtCardPicture : public ::testing::TestWithParam<std::string> {};
 

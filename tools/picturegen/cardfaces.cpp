@@ -95,6 +95,35 @@ void DrawPips(PixelCanvas& card, Suit suit, int rank)
         upright(SevenExtra);
 }
 
+// The art with one pixel taken off all round its '#' shape.
+PixelArt Eroded(const PixelArt& art)
+{
+    PixelArt result = art;
+    const auto ink = [&](int x, int y) {
+        return y >= 0 && y < art.Height() && x >= 0 && x < art.Width() && art.rows[y][x] == '#';
+    };
+    for (int y = 0; y < art.Height(); ++y)
+        for (int x = 0; x < art.Width(); ++x)
+            if (!(ink(x - 1, y) && ink(x + 1, y) && ink(x, y - 1) && ink(x, y + 1)))
+                result.rows[y][x] = '.';
+    return result;
+}
+
+// The engraved white line that runs inside the big spade of the Ace of spades.
+PixelArt InnerContour(const PixelArt& art)
+{
+    constexpr int inset = 2;
+    PixelArt outer = art;
+    for (int i = 0; i < inset; ++i)
+        outer = Eroded(outer);
+    const PixelArt inner = Eroded(outer);
+    for (int y = 0; y < outer.Height(); ++y)
+        for (int x = 0; x < outer.Width(); ++x)
+            if (inner.rows[y][x] == '#')
+                outer.rows[y][x] = '.';
+    return outer;
+}
+
 void DrawAce(PixelCanvas& card, Suit suit)
 {
     struct Size {
@@ -106,7 +135,11 @@ void DrawAce(PixelCanvas& card, Suit suit)
                       : suit == Suit::Diamond ? Size{25, 35}
                                               : Size{31, 33};
     const PixelArt art = SuitPips::Large(suit, size.width, size.height);
-    card.Draw(art, (Width - size.width) / 2, (Height - size.height) / 2, SuitPips::SuitInk(suit));
+    const int left = (Width - size.width) / 2;
+    const int top = (Height - size.height) / 2;
+    card.Draw(art, left, top, SuitPips::SuitInk(suit));
+    if (suit == Suit::Spade)
+        card.Draw(InnerContour(art), left, top, Vga::White);
 }
 }  // namespace
 
