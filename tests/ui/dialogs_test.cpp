@@ -88,6 +88,7 @@ TEST(AboutDialogTest, LayoutAndLook)
     const auto* ok = FindIn<QPushButton>(about, "btn_OK");
     EXPECT_EQ(ok->text(), QStringLiteral("&OK"));
     EXPECT_TRUE(ok->isDefault());
+    EXPECT_FALSE(ok->icon().isNull()) << "the green tick";
     EXPECT_FALSE(ok->isVisibleTo(&about)) << "the welcome screen has no OK button";
 }
 
@@ -127,6 +128,7 @@ TEST(LoseDialogTest, LayoutAndLook)
     const auto* ok = FindIn<QPushButton>(lose, "BitBtn1");
     EXPECT_EQ(ok->text(), QStringLiteral("OK"));
     EXPECT_TRUE(ok->isDefault());
+    EXPECT_FALSE(ok->icon().isNull()) << "the green tick";
 }
 
 TEST(LoseDialogTest, NumbersGrowToTheRight)

@@ -206,6 +206,15 @@ TEST_F(MainLayoutTest, LabelsCarryTheirFontsAndCaptions)
     EXPECT_EQ(plays->font().pixelSize(), 12);
 }
 
+TEST_F(MainLayoutTest, ShiftButtonsShowArrowsWithoutText)
+{
+    for (const char* name : {"btn_Shiftleft", "btn_Shiftright"}) {
+        const auto* button = Find<QPushButton>(name);
+        EXPECT_FALSE(button->icon().isNull()) << name;
+        EXPECT_TRUE(button->text().isEmpty()) << name;
+    }
+}
+
 TEST_F(MainLayoutTest, TimersWaitWithTheirIntervals)
 {
     const auto* won = Find<QTimer>("wonTimer");

@@ -103,10 +103,13 @@ TEST_F(MainPlayTest, BeforeTheFirstDealTheKeysDoNothing)
     EXPECT_FALSE(window->IsEnding());
 }
 
-TEST_F(MainPlayTest, AfterTheDealF2DealsAndF6ReplaysTheSameDeck)
+TEST_F(MainPlayTest, AfterTheDealF2DealsF6ReplaysAndF3AsksForAPlayer)
 {
     settings.MinDrawPile = 0;
     window->GameEngine().NewGame();
+    QSignalSpy newPlayer(Action("mnu_Newplayer"), &QAction::triggered);
+    PressKey(Qt::Key_F3);
+    EXPECT_EQ(newPlayer.count(), 1);
     PressKey(Qt::Key_F2);
     EXPECT_EQ(window->DealsBegun, 2);
     PressKey(Qt::Key_F6);
