@@ -176,8 +176,8 @@ void Tfrm_Main::CreatePanels(QWidget* client)
     pan_Stack2 = MakePanel(client, "pan_Stack2", StackColumn2Bounds, TPanelBevel::bvRaised);
     pan_PlayPile = MakePanel(client, "pan_PlayPile", PlayPileBounds, TPanelBevel::bvRaised);
 
-    Label3d1 = CreateStackColumn(pan_Stack1, 1, QStringLiteral("Kings"));
-    Label3d2 = CreateStackColumn(pan_Stack2, KingsStacks + 1, QStringLiteral("Aces"));
+    Label3d1 = CreateStackColumn(pan_Stack1, 1, QStringLiteral("Label3d1"), QStringLiteral("Kings"));
+    Label3d2 = CreateStackColumn(pan_Stack2, KingsStacks + 1, QStringLiteral("Label3d2"), QStringLiteral("Aces"));
     CreateTable();
     CreateSmallPanels();
     CreatePlayPile();
@@ -190,7 +190,7 @@ void Tfrm_Main::CreatePanels(QWidget* client)
 }
 
 // The labels are created first so that each lies beneath its stack card.
-TLabel3d* Tfrm_Main::CreateStackColumn(TPanel* column, int firstStack, const QString& caption)
+TLabel3d* Tfrm_Main::CreateStackColumn(TPanel* column, int firstStack, const QString& captionName, const QString& caption)
 {
     for (int stack = firstStack; stack < firstStack + KingsStacks; ++stack) {
         auto* label = new TLabel3d(column);
@@ -208,7 +208,7 @@ TLabel3d* Tfrm_Main::CreateStackColumn(TPanel* column, int firstStack, const QSt
         connect(card_Stack[stack], &TCarddeck::Click, this, &Tfrm_Main::CardStackClick);
     }
     auto* columnCaption = new TLabel3d(column);
-    columnCaption->setObjectName(Numbered("Label3d", firstStack == 1 ? 1 : 2));
+    columnCaption->setObjectName(captionName);
     columnCaption->setGeometry(ColumnCaptionBounds);
     columnCaption->SetCaption(caption);
     columnCaption->SetBevelOuter(TLabelBevel::bvLowered);

@@ -92,7 +92,7 @@ private:
     using Controls = std::array<TCarddeck*, N + 1>;  // indexed from 1
 
     void CreatePanels(QWidget* client);
-    TLabel3d* CreateStackColumn(TPanel* column, int firstStack, const QString& caption);
+    TLabel3d* CreateStackColumn(TPanel* column, int firstStack, const QString& captionName, const QString& caption);
     void CreateTable();
     void CreateSmallPanels();
     void CreatePlayPile();
