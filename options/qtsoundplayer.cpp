@@ -18,16 +18,8 @@ namespace {
 using std::chrono::milliseconds;
 
 constexpr milliseconds PollInterval(10);
-// The output keeps a little audio buffered after the sink has taken the last
-// sample; stopping at once would cut the tail off.
-constexpr milliseconds TailAllowance(150);
 // A backend that never reports the end must not hang the game.
 constexpr milliseconds SafetyMargin(2000);
-
-milliseconds ToMilliseconds(std::chrono::microseconds span)
-{
-    return std::chrono::ceil<milliseconds>(span);
-}
 
 // Running dry at the end is how a pulled sound ends, not a failure.
 bool Failed(const QAudioSink& sink)
@@ -62,18 +54,17 @@ bool TQtSoundPlayer::PlayToEnd(const QAudioDevice& device, const TWaveFile& wave
     source.open(QIODevice::ReadOnly);
     QAudioSink sink(device, wave.Format());
 
-    const milliseconds heard = ToMilliseconds(wave.Duration()) + TailAllowance;
-    const milliseconds limit = ToMilliseconds(wave.Duration()) + SafetyMargin;
+    const qint64 length = wave.Duration().count();
+    const milliseconds limit = std::chrono::ceil<milliseconds>(wave.Duration()) + SafetyMargin;
     QElapsedTimer clock;
     QEventLoop loop;
     QTimer poll;
     poll.setInterval(PollInterval);
-    // The sink goes idle as soon as it has handed over the last sample, well
-    // before that sample is heard; the clock covers the rest.
+    // The sink's processed time is the stream's playing position, so it
+    // reaches the length only once the last sample has left the output. The
+    // idle state would come a buffer's length too early.
     QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        const milliseconds elapsed(clock.elapsed());
-        const bool drained = sink.state() != QAudio::ActiveState;
-        if ((drained && elapsed >= heard) || elapsed >= limit || Failed(sink))
+        if (sink.processedUSecs() >= length || milliseconds(clock.elapsed()) >= limit || Failed(sink))
             loop.quit();
     });
 
