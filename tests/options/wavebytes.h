@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+
+#include <QByteArray>
+#include <QString>
+
+// WAV files made up by the tests themselves.
+namespace wavebytes {
+
+inline constexpr std::uint16_t Pcm = 1;
+inline constexpr std::uint16_t Adpcm = 2;
+inline constexpr std::uint16_t Float = 3;
+inline constexpr std::uint16_t Extensible = 0xFFFE;
+
+struct Layout {
+    std::uint16_t encoding = Pcm;
+    int channels = 1;
+    int sampleRate = 44100;
+    int bitsPerSample = 16;
+};
+
+// A RIFF WAVE file: "fmt " for the layout, any extra chunks, then "data".
+QByteArray Wave(const Layout& layout, const QByteArray& data, const QByteArray& chunksBeforeData = {});
+
+// One chunk with its header and the padding byte of an odd length.
+QByteArray Chunk(const char* id, const QByteArray& body);
+
+// A sine tone at half of full scale in 16-bit PCM.
+QByteArray Tone(double seconds, double hertz, int sampleRate = 44100, int channels = 1);
+
+bool WriteFile(const QString& path, const QByteArray& bytes);
+
+}
