@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QDialog>
+
+#include "colorpage.h"
+#include "gamesettings.h"
+
+class QColorDialog;
+class QPushButton;
+class QTabWidget;
+class TCardBackPage;
+class TOptionsHost;
+class TOptionsPage;
+class TSoundPage;
+class TSoundPlayer;
+
+// The options dialog: four pages editing the current player's settings in
+// place. Every change is written and carried onto the table the moment it is
+// made; OK only closes. Created once and shown modally for each use.
+class TfrmOptions final : public QDialog {
+    Q_OBJECT
+
+public:
+    static constexpr int ClientWidth = 529;
+    static constexpr int ClientHeight = 319;
+
+    TfrmOptions(GameSettings& settings, bool waveDeviceAvailable, TOptionsHost& host, TSoundPlayer& player,
+                QWidget* parent = nullptr);
+    TfrmOptions(const TfrmOptions&) = delete;
+    TfrmOptions& operator=(const TfrmOptions&) = delete;
+
+    // How the colour dialog is run and a refused colour reported; tests put
+    // in answers instead of modal windows.
+    void SetColorChooser(TColorPage::TColorChooser chooser);
+    void SetRefusalShower(TColorPage::TRefusalShower shower);
+
+    TSoundPage& SoundPage() { return *TabSheet4; }
+    QColorDialog& ColorDialog() { return *dlgColor; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void CreateControls(GameSettings& settings, bool waveDeviceAvailable, TSoundPlayer& player);
+    void FormShow();
+    void PageControl1Change(int index);
+    void btn_HelpClick();
+
+    TOptionsHost& host_;
+    QTabWidget* PageControl1 = nullptr;
+    TOptionsPage* TabSheet1 = nullptr;
+    TCardBackPage* TabSheet2 = nullptr;
+    TColorPage* TabSheet3 = nullptr;
+    TSoundPage* TabSheet4 = nullptr;
+    QPushButton* btn_OK = nullptr;
+    QPushButton* btn_Help = nullptr;
+    QColorDialog* dlgColor = nullptr;
+};

@@ -1,0 +1,144 @@
+#include "optionspage.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QRadioButton>
+#include <QVariant>
+
+#include "optionshost.h"
+
+namespace {
+
+constexpr QSize BoxSize{185, 105};
+const QPoint MiscPlace{26, 8};
+const QPoint DifficultyPlace{26, 118};
+const QPoint DrawCardPlace{310, 8};
+const QPoint DrawPilePlace{310, 118};
+
+constexpr int ControlHeight = 17;
+constexpr int WideControl = 150;
+constexpr int NarrowControl = 70;
+const QRect UpperLeft{28, 34, WideControl, ControlHeight};
+const QRect LowerLeftCheck{28, 74, WideControl, ControlHeight};
+const QRect LowerLeft{28, 70, WideControl, ControlHeight};
+const QRect UpperLeftNarrow{28, 34, NarrowControl, ControlHeight};
+const QRect LowerLeftNarrow{28, 70, NarrowControl, ControlHeight};
+const QRect UpperRightNarrow{110, 34, NarrowControl, ControlHeight};
+const QRect LowerRightNarrow{110, 68, NarrowControl, ControlHeight};
+
+constexpr int NoTag = -1;
+constexpr char TagProperty[] = "Tag";
+
+QGroupBox* MakeBox(QWidget* page, const char* name, const QString& title, const QPoint& place)
+{
+    auto* box = new QGroupBox(title, page);
+    box->setObjectName(QLatin1String(name));
+    box->setGeometry(QRect(place, BoxSize));
+    return box;
+}
+
+QCheckBox* MakeCheck(QGroupBox* box, const char* name, const QString& caption, const QRect& bounds)
+{
+    auto* check = new QCheckBox(caption, box);
+    check->setObjectName(QLatin1String(name));
+    check->setGeometry(bounds);
+    return check;
+}
+
+}  // namespace
+
+TOptionsPage::TOptionsPage(GameSettings& settings, TOptionsHost& host, QWidget* parent)
+    : QWidget(parent)
+    , settings_(settings)
+    , host_(host)
+{
+    setObjectName(QStringLiteral("TabSheet1"));
+    CreateControls();
+}
+
+QRadioButton* TOptionsPage::AddRadio(QGroupBox* box, const char* name, const QString& caption, const QRect& bounds,
+                                     int tag)
+{
+    auto* radio = new QRadioButton(caption, box);
+    radio->setObjectName(QLatin1String(name));
+    radio->setGeometry(bounds);
+    radio->setProperty(TagProperty, tag);
+    return radio;
+}
+
+void TOptionsPage::CreateControls()
+{
+    boxMisc = MakeBox(this, "boxMisc", QStringLiteral(" Miscellaneous "), MiscPlace);
+    boxPlays = MakeCheck(boxMisc, "boxPlays", QStringLiteral(" Show # of plays"), UpperLeft);
+    boxPeek = MakeCheck(boxMisc, "boxPeek", QStringLiteral(" Peek at all Cards"), LowerLeftCheck);
+    connect(boxPlays, &QCheckBox::clicked, this, &TOptionsPage::boxPlaysClick);
+    connect(boxPeek, &QCheckBox::clicked, this, &TOptionsPage::boxPeekClick);
+
+    boxDifficulty = MakeBox(this, "boxDifficulty", QStringLiteral(" Difficulty "), DifficultyPlace);
+    radEasy = AddRadio(boxDifficulty, "radEasy", QStringLiteral(" Easy"), UpperLeft, LevelEasy);
+    radHard = AddRadio(boxDifficulty, "radHard", QStringLiteral(" Hard"), LowerLeft, LevelHard);
+    for (QRadioButton* level : {radEasy, radHard})
+        connect(level, &QRadioButton::clicked, this, [this, level] { ClickLevel(level->property(TagProperty).toInt()); });
+
+    boxDrawCard = MakeBox(this, "boxDrawCard", QStringLiteral(" Draw Card "), DrawCardPlace);
+    radPlaceTop = AddRadio(boxDrawCard, "radPlaceTop", QStringLiteral(" Place on Top"), UpperLeft, NoTag);
+    radPlaceBottom = AddRadio(boxDrawCard, "radPlaceBottom", QStringLiteral(" Place on Bottom"), LowerLeft, NoTag);
+    connect(radPlaceTop, &QRadioButton::clicked, this, &TOptionsPage::radPlaceTopClick);
+    connect(radPlaceBottom, &QRadioButton::clicked, this, &TOptionsPage::radPlaceBottomClick);
+
+    boxDrawPile = MakeBox(this, "boxDrawPile", QStringLiteral(" Mininum Draw Pile "), DrawPilePlace);
+    radNone = AddRadio(boxDrawPile, "radNone", QStringLiteral(" None"), UpperLeftNarrow, 0);
+    rad20 = AddRadio(boxDrawPile, "rad20", QStringLiteral(" 20"), LowerLeftNarrow, 20);
+    rad25 = AddRadio(boxDrawPile, "rad25", QStringLiteral(" 25"), UpperRightNarrow, 25);
+    rad30 = AddRadio(boxDrawPile, "rad30", QStringLiteral(" 30"), LowerRightNarrow, 30);
+    for (QRadioButton* minimum : {radNone, rad20, rad25, rad30})
+        connect(minimum, &QRadioButton::clicked, this,
+                [this, minimum] { ClickMinDraw(minimum->property(TagProperty).toInt()); });
+}
+
+void TOptionsPage::ShowSettings()
+{
+    CheckTagged(boxDrawPile, settings_.MinDrawPile);
+    CheckTagged(boxDifficulty, settings_.Level);
+    boxPeek->setChecked(settings_.PeekAtAll);
+    (settings_.DrawTop ? radPlaceTop : radPlaceBottom)->setChecked(true);
+    boxPlays->setChecked(settings_.ShowPlays);
+}
+
+void TOptionsPage::CheckTagged(QGroupBox* box, int tag)
+{
+    for (QRadioButton* radio : box->findChildren<QRadioButton*>())
+        if (radio->property(TagProperty).toInt() == tag)
+            radio->setChecked(true);
+}
+
+void TOptionsPage::boxPlaysClick()
+{
+    settings_.ShowPlays = boxPlays->isChecked();
+    host_.SetPlaysPanelVisible(settings_.ShowPlays);
+}
+
+void TOptionsPage::boxPeekClick()
+{
+    settings_.PeekAtAll = boxPeek->isChecked();
+}
+
+void TOptionsPage::ClickLevel(int tag)
+{
+    settings_.Level = static_cast<std::uint8_t>(tag);
+}
+
+void TOptionsPage::radPlaceTopClick()
+{
+    settings_.DrawTop = true;
+}
+
+void TOptionsPage::radPlaceBottomClick()
+{
+    settings_.DrawTop = false;
+}
+
+void TOptionsPage::ClickMinDraw(int tag)
+{
+    settings_.MinDrawPile = static_cast<std::uint8_t>(tag);
+}

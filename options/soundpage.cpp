@@ -1,0 +1,376 @@
+#include "soundpage.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPixmap>
+#include <QRadioButton>
+
+#include "directorylistbox.h"
+#include "drivecombobox.h"
+#include "filelistbox.h"
+#include "label3d.h"
+#include "optionsstyle.h"
+#include "pagedrag.h"
+#include "pictures.h"
+#include "soundnaming.h"
+#include "soundplayer.h"
+
+namespace {
+
+constexpr int BrowserLeft = 8;
+constexpr int BrowserWidth = 130;
+constexpr int DriveTop = 6;
+const QRect DirectoryBounds{BrowserLeft, 34, BrowserWidth, 84};
+const QRect FileListBounds{BrowserLeft, 138, BrowserWidth, 132};
+const QString SoundMask = QStringLiteral("*.wav");
+
+const QPoint SpeakersPlace{144, 168};
+const QPoint TrashPlace{380, 160};
+
+const QRect SwitchBoxBounds{224, 162, 141, 67};
+const QPoint OnPlace{16, 30};
+const QPoint OffPlace{84, 30};
+constexpr QSize SwitchSize{50, 17};
+constexpr int SwitchPixels = 12;
+const QString NoDeviceHint = QStringLiteral("This System is Incapable of Playing WAV Files");
+
+constexpr int RowsPerColumn = 6;
+constexpr int FirstRowTop = 6;
+constexpr int RowHeight = 25;
+constexpr int LeftNameLeft = 146;
+constexpr int LeftNameWidth = 81;
+constexpr int LeftSoundLeft = 230;
+constexpr int RightNameLeft = 346;
+constexpr int RightNameWidth = 70;
+constexpr int RightSoundLeft = 417;
+constexpr int SoundLabelWidth = 100;
+constexpr std::array<int, RowsPerColumn> LeftColumnEvents = {1, 2, 3, 4, 5, 11};
+constexpr std::array<int, RowsPerColumn> RightColumnEvents = {12, 6, 7, 8, 9, 10};
+// Only events 1 to 10 have their stored names tidied; 11 and 12 keep theirs.
+constexpr int LastTidiedEvent = 10;
+
+const std::array<QString, SoundEventCount + 1> EventNames = {
+    QString(),
+    QStringLiteral("Start Game"),
+    QStringLiteral("Shuffle Deck"),
+    QStringLiteral("Draw Card"),
+    QStringLiteral("Shift Cards"),
+    QStringLiteral("Play Card"),
+    QStringLiteral("Fill Stack"),
+    QStringLiteral("Undo"),
+    QStringLiteral("Lose Game"),
+    QStringLiteral("Win Game"),
+    QStringLiteral("End Game"),
+    QStringLiteral("Play 2 Places"),
+    QStringLiteral("Peek"),
+};
+
+QString SoundLabelName(int event)
+{
+    // As the layout names them: only the first with a capital S.
+    return event == 1 ? QStringLiteral("lbl_Sound1") : QStringLiteral("lbl_sound%1").arg(event);
+}
+
+QLabel* MakePicture(QWidget* parent, const char* name, const QString& picture, const QPoint& place, const QString& hint)
+{
+    auto* image = new QLabel(parent);
+    image->setObjectName(QLatin1String(name));
+    const QPixmap pixmap = QPixmap::fromImage(LoadPicture(picture));
+    image->setPixmap(pixmap);
+    image->setGeometry(QRect(place, pixmap.size()));
+    image->setToolTip(hint);
+    return image;
+}
+
+QRadioButton* MakeSwitch(QGroupBox* box, const char* name, const QString& caption, const QPoint& place)
+{
+    auto* radio = new QRadioButton(caption, box);
+    radio->setObjectName(QLatin1String(name));
+    radio->setFont(OptionsFont(SwitchPixels));
+    radio->setGeometry(QRect(place, SwitchSize));
+    return radio;
+}
+
+std::string CutName(const QString& name)
+{
+    return LeftCharacters(name, static_cast<qsizetype>(SoundNameLength)).toStdString();
+}
+
+}  // namespace
+
+TSoundPage::TSoundPage(GameSettings& settings, bool waveDeviceAvailable, TSoundPlayer& player, QWidget* parent)
+    : QWidget(parent)
+    , settings_(settings)
+    , player_(player)
+{
+    setObjectName(QStringLiteral("TabSheet4"));
+    drag_ = new TPageDrag(
+        *this, [this](QWidget* target) { return DragOver(target); }, [this](QWidget* target) { DragDrop(target); });
+    CreateBrowser();
+    CreateEventLabels();
+    CreateDropTargets();
+    CreateSwitch(waveDeviceAvailable);
+    CreateMenu(waveDeviceAvailable);
+}
+
+// The drag may still hold the override cursor; it goes with the page.
+TSoundPage::~TSoundPage()
+{
+    drag_->Cancel();
+}
+
+void TSoundPage::CreateBrowser()
+{
+    drvSound = new TDriveComboBox(this);
+    drvSound->setObjectName(QStringLiteral("drvSound"));
+    drvSound->move(BrowserLeft, DriveTop);
+    drvSound->resize(BrowserWidth, drvSound->sizeHint().height());
+
+    dirSound = new TDirectoryListBox(this);
+    dirSound->setObjectName(QStringLiteral("dirSound"));
+    dirSound->setGeometry(DirectoryBounds);
+
+    lst_Sound = new TFileListBox(this);
+    lst_Sound->setObjectName(QStringLiteral("lst_Sound"));
+    lst_Sound->setGeometry(FileListBounds);
+    lst_Sound->SetMask(SoundMask);
+    drag_->AddSource(*lst_Sound->viewport());
+    connect(lst_Sound, &TFileListBox::MouseDown, this, &TSoundPage::ListMouseDown);
+
+    connect(drvSound, &TDriveComboBox::DriveChanged, dirSound, &TDirectoryListBox::SetDirectory);
+    connect(dirSound, &TDirectoryListBox::DirectoryChanged, this, [this](const QString& directory) {
+        lst_Sound->SetDirectory(directory);
+        drvSound->ShowDriveOf(directory);
+    });
+    dirSound->SetDirectory(QDir::currentPath());
+}
+
+TLabel3d* TSoundPage::AddLabel(const QString& name, const QRect& bounds)
+{
+    auto* label = new TLabel3d(this);
+    label->setObjectName(name);
+    label->setGeometry(bounds);
+    label->SetTransparent(true);
+    return label;
+}
+
+void TSoundPage::CreateEventLabels()
+{
+    for (int row = 0; row < RowsPerColumn; ++row) {
+        const int top = FirstRowTop + row * RowHeight;
+        for (bool left : {true, false}) {
+            const int event = left ? LeftColumnEvents[row] : RightColumnEvents[row];
+            TLabel3d* name = AddLabel(QStringLiteral("lbl_desc%1").arg(event),
+                                      left ? QRect(LeftNameLeft, top, LeftNameWidth, RowHeight)
+                                           : QRect(RightNameLeft, top, RightNameWidth, RowHeight));
+            name->SetCaption(EventNames[event]);
+            lbl_desc[event] = name;
+
+            TLabel3d* sound = AddLabel(SoundLabelName(event),
+                                       QRect(left ? LeftSoundLeft : RightSoundLeft, top, SoundLabelWidth, RowHeight));
+            sound->SetColor(Qt::white);
+            sound->SetBevelInner(TLabelBevel::bvLowered);
+            sound->SetCaptionIndent(1);
+            sound->SetTag(event);
+            drag_->AddSource(*sound);
+            connect(sound, &TLabel3d::MouseDown, this, &TSoundPage::LabelMouseDown);
+            lbl_Sound[event] = sound;
+        }
+    }
+}
+
+void TSoundPage::CreateDropTargets()
+{
+    imgSound = MakePicture(this, "imgSound", QStringLiteral("SPEAKERS"), SpeakersPlace,
+                           QStringLiteral("Drop Here to Listen"));
+    img_Trash = MakePicture(this, "img_Trash", QStringLiteral("WASTEBIN"), TrashPlace,
+                            QStringLiteral("Drop Here to Delete"));
+}
+
+void TSoundPage::CreateSwitch(bool waveDeviceAvailable)
+{
+    grp_sound = new QGroupBox(QStringLiteral("Sound"), this);
+    grp_sound->setObjectName(QStringLiteral("grp_sound"));
+    grp_sound->setGeometry(SwitchBoxBounds);
+    rad_On = MakeSwitch(grp_sound, "rad_On", QStringLiteral("On"), OnPlace);
+    rad_Off = MakeSwitch(grp_sound, "rad_Off", QStringLiteral("Off"), OffPlace);
+    connect(rad_On, &QRadioButton::clicked, this, &TSoundPage::rad_OnClick);
+    connect(rad_Off, &QRadioButton::clicked, this, &TSoundPage::rad_OffClick);
+    if (waveDeviceAvailable)
+        return;
+    rad_Off->setChecked(true);
+    rad_On->setEnabled(false);
+    grp_sound->setToolTip(NoDeviceHint);
+}
+
+void TSoundPage::CreateMenu(bool waveDeviceAvailable)
+{
+    popSound = new QMenu(this);
+    popSound->setObjectName(QStringLiteral("popSound"));
+    popDelete = popSound->addAction(QStringLiteral("&Delete"), this, &TSoundPage::popDeleteClick);
+    popDelete->setObjectName(QStringLiteral("popDelete"));
+    popPlay = popSound->addAction(QStringLiteral("&Play"), this, &TSoundPage::popPlayClick);
+    popPlay->setObjectName(QStringLiteral("popPlay"));
+    popPlay->setEnabled(waveDeviceAvailable);
+}
+
+void TSoundPage::ShowSoundNames()
+{
+    for (int event = 1; event <= LastTidiedEvent; ++event) {
+        std::string& name = settings_.SoundName[event];
+        if (!name.empty())
+            name = CutName(WithoutExtension(QString::fromStdString(name)));
+    }
+    for (int event = 1; event <= SoundEventCount; ++event)
+        lbl_Sound[event]->SetCaption(QString::fromStdString(settings_.SoundName[event]));
+}
+
+void TSoundPage::ShowSoundSwitch()
+{
+    (settings_.SoundOn ? rad_On : rad_Off)->setChecked(true);
+}
+
+void TSoundPage::hideEvent(QHideEvent* event)
+{
+    drag_->Cancel();
+    QWidget::hideEvent(event);
+}
+
+void TSoundPage::rad_OnClick()
+{
+    settings_.SoundOn = true;
+}
+
+void TSoundPage::rad_OffClick()
+{
+    settings_.SoundOn = false;
+}
+
+void TSoundPage::ListMouseDown(Qt::MouseButton button)
+{
+    if (button != Qt::LeftButton || lst_Sound->SelectedFile().isEmpty())
+        return;
+    dragItem_ = TDragItem::ListFile;
+    dragEvent_ = 0;
+    drag_->Arm();
+}
+
+void TSoundPage::LabelMouseDown(TLabel3d* sender, Qt::MouseButton button)
+{
+    if (sender->Caption().isEmpty())
+        return;
+    if (button == Qt::LeftButton) {
+        dragItem_ = TDragItem::EventLabel;
+        dragEvent_ = sender->Tag();
+        drag_->Arm();
+    } else if (button == Qt::RightButton) {
+        PopupEvent = sender->Tag();
+        popSound->popup(drag_->PressGlobalPos());
+    }
+}
+
+int TSoundPage::EventOfLabel(const QWidget* widget) const
+{
+    for (int event = 1; event <= SoundEventCount; ++event)
+        if (lbl_Sound[event] == widget)
+            return event;
+    return 0;
+}
+
+bool TSoundPage::DragOver(QWidget* target) const
+{
+    if (target == nullptr)
+        return false;
+    if (target == imgSound)
+        return SpeakerDragOver();
+    if (target == img_Trash)
+        return TrashDragOver();
+    if (EventOfLabel(target) != 0)
+        return LabelDragOver();
+    return false;
+}
+
+void TSoundPage::DragDrop(QWidget* target)
+{
+    if (target == imgSound)
+        SpeakerDragDrop();
+    else if (target == img_Trash)
+        TrashDragDrop();
+    else if (const int event = EventOfLabel(target); event != 0)
+        LabelDragDrop(event);
+}
+
+bool TSoundPage::LabelDragOver() const
+{
+    return dragItem_ == TDragItem::ListFile;
+}
+
+bool TSoundPage::SpeakerDragOver() const
+{
+    return dragItem_ != TDragItem::None;
+}
+
+bool TSoundPage::TrashDragOver() const
+{
+    return dragItem_ == TDragItem::EventLabel;
+}
+
+// The label shows the whole name; the setting keeps its first 20 characters.
+// The directory is kept whole: cut, it would name a file that is not there.
+void TSoundPage::LabelDragDrop(int event)
+{
+    const QString name = WithoutExtension(lst_Sound->SelectedFile());
+    lbl_Sound[event]->SetCaption(name);
+    settings_.SoundName[event] = CutName(name);
+    settings_.SoundPath[event] = DirectoryWithSeparator(lst_Sound->Directory()).toStdString();
+}
+
+void TSoundPage::SpeakerDragDrop()
+{
+    if (dragItem_ == TDragItem::EventLabel)
+        PlayPreview(AssignedSoundFile(settings_, dragEvent_));
+    else if (dragItem_ == TDragItem::ListFile)
+        PlayPreview(ListFilePath());
+}
+
+QString TSoundPage::ListFilePath() const
+{
+    const QString file = lst_Sound->SelectedFile();
+    return file.isEmpty() ? QString() : QDir(lst_Sound->Directory()).filePath(file);
+}
+
+void TSoundPage::TrashDragDrop()
+{
+    ClearEvent(dragEvent_);
+}
+
+void TSoundPage::ClearEvent(int event)
+{
+    lbl_Sound[event]->SetCaption(QString());
+    settings_.SoundName[event].clear();
+    settings_.SoundPath[event].clear();
+}
+
+void TSoundPage::PlayPreview(const QString& fileName)
+{
+    if (fileName.isEmpty())
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    player_.PlaySync(fileName);
+    QApplication::restoreOverrideCursor();
+}
+
+void TSoundPage::popDeleteClick()
+{
+    if (PopupEvent != 0)
+        ClearEvent(PopupEvent);
+}
+
+void TSoundPage::popPlayClick()
+{
+    if (PopupEvent != 0)
+        PlayPreview(AssignedSoundFile(settings_, PopupEvent));
+}
