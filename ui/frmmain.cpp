@@ -1,5 +1,7 @@
 #include "frmmain.h"
 
+#include <algorithm>
+
 #include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QApplication>
@@ -13,6 +15,7 @@
 
 #include "carddeck.h"
 #include "centring.h"
+#include "counterdigit.h"
 #include "frmabout.h"
 #include "frmlose.h"
 #include "glyphs.h"
@@ -71,6 +74,7 @@ constexpr int WonTimerInterval = 100;
 constexpr int DelayTimerInterval = 500;
 
 constexpr int DigitBase = 10;
+constexpr int MaxCounterValue = 99;
 
 QString Numbered(const char* name, int number)
 {
@@ -364,7 +368,7 @@ void Tfrm_Main::ShowHelpContext(int context)
 
 void Tfrm_Main::ApplySettings()
 {
-    pan_Plays->setVisible(settings_.ShowPlays);
+    SetPlaysPanelVisible(settings_.ShowPlays);
     ApplyTableColor();
     ApplyPlayColor();
     ApplyStackColor();
@@ -403,6 +407,19 @@ void Tfrm_Main::ApplyCardColor()
 {
     for (int stack = 1; stack <= StackCount; ++stack)
         card_Stack[stack]->SetCardColor(ToQColor(settings_.CardColor));
+}
+
+void Tfrm_Main::SetPlaysPanelVisible(bool visible)
+{
+    pan_Plays->setVisible(visible);
+}
+
+// Both counters in the current colours, the hidden plays counter included, so
+// that it is right when shown.
+void Tfrm_Main::RedrawCounters()
+{
+    ShowDrawPileCount(std::max(0, game_.State().DrawCount));
+    ShowPlaysCount(game_.State().PlaysCount);
 }
 
 TCarddeck* Tfrm_Main::Card(CardGroup group, int index) const
@@ -488,15 +505,13 @@ void Tfrm_Main::ShowPlaysCount(int count)
     DrawCounter(*img_Plays1, *img_Plays2, count);
 }
 
-// Plain white-on-black digits until the counters take the player's colours.
+// Two digits with a leading zero. Nothing asks for more than 99 (the draw
+// pile starts with at most 69 cards), so a larger value shows 99.
 void Tfrm_Main::DrawCounter(TImage& tens, TImage& ones, int value)
 {
-    const QImage tensDigit = LoadPicture(Numbered("DIGITALW", (value / DigitBase) % DigitBase));
-    const QImage onesDigit = LoadPicture(Numbered("DIGITALW", value % DigitBase));
-    if (tensDigit.isNull() || onesDigit.isNull())
-        return;
-    tens.SetPicture(tensDigit);
-    ones.SetPicture(onesDigit);
+    const int shown = std::clamp(value, 0, MaxCounterValue);
+    tens.SetPicture(CounterDigit(shown / DigitBase, settings_.DigitalFore, settings_.DigitalBack));
+    ones.SetPicture(CounterDigit(shown % DigitBase, settings_.DigitalFore, settings_.DigitalBack));
 }
 
 void Tfrm_Main::EnableGameControls(bool enabled)

@@ -10,6 +10,7 @@
 #include "gamehistory.h"
 #include "gamesettings.h"
 #include "gameview.h"
+#include "optionshost.h"
 
 class QAction;
 class QLabel;
@@ -26,7 +27,7 @@ class Tfrm_lose;
 
 // The card table: the program's one window. It owns the game and shows it;
 // mouse and menu events become moves of the game.
-class Tfrm_Main : public QMainWindow, public GameView {
+class Tfrm_Main : public QMainWindow, public GameView, public TOptionsHost {
     Q_OBJECT
 
 public:
@@ -44,16 +45,18 @@ public:
     THelpViewer& HelpViewer() { return *helpViewer_; }
 
     void SetHelpFile(const QString& name);
-    void ShowHelpContext(int context);  // a topic of the help file by its number
+    void ShowHelpContext(int context) override;  // a topic of the help file by its number
 
     // Carry the player's settings onto the window: the plays counter's
     // visibility, then the colours and the card back.
     void ApplySettings();
-    void ApplyTableColor();
-    void ApplyStackColor();
-    void ApplyPlayColor();
-    void ApplyCardBack();
-    void ApplyCardColor();
+    void ApplyTableColor() override;
+    void ApplyStackColor() override;
+    void ApplyPlayColor() override;
+    void ApplyCardBack() override;
+    void ApplyCardColor() override;
+    void RedrawCounters() override;
+    void SetPlaysPanelVisible(bool visible) override;
 
     int DrawPileCountShown() const { return drawPileCountShown_; }
     int PlaysCountShown() const { return playsCountShown_; }
