@@ -44,7 +44,7 @@ const QRect ZeroBounds{294, 330, 69, 32};
 const QRect OkBounds{378, 330, 69, 32};
 
 // A lowered panel with its caption centred inside the bevel.
-TPanel* MakePanel(QWidget* parent, const char* name, const QRect& bounds, QLabel*& caption)
+TPanel* MakePanel(QWidget* parent, const char* name, const QRect& bounds, const QFont& font, QLabel*& caption)
 {
     auto* panel = new TPanel(parent);
     panel->setObjectName(QLatin1String(name));
@@ -55,6 +55,8 @@ TPanel* MakePanel(QWidget* parent, const char* name, const QRect& bounds, QLabel
     caption->setAlignment(Qt::AlignCenter);
     caption->setGeometry(panel->rect().adjusted(1, 1, -1, -1));
     caption->setStyleSheet(QStringLiteral("color: black"));
+    // Set on the caption itself: a style sheet keeps it from taking the panel's font.
+    caption->setFont(font);
     return panel;
 }
 
@@ -117,13 +119,12 @@ void Tfrm_Hist::CreateGrid()
 void Tfrm_Hist::CreatePanels()
 {
     QLabel* totalCaption = nullptr;
-    pan_Total = MakePanel(this, "pan_Total", TotalBounds, totalCaption);
+    pan_Total = MakePanel(this, "pan_Total", TotalBounds, font(), totalCaption);
     totalCaption->setText(QStringLiteral("Totals"));
-    pan_Games = MakePanel(this, "pan_Games", GamesBounds, lbl_Games);
-    pan_Won = MakePanel(this, "pan_Won", WonBounds, lbl_Won);
-    pan_Avg = MakePanel(this, "pan_Avg", AvgBounds, lbl_Avg);
-    for (TPanel* panel : {pan_Games, pan_Won, pan_Avg})
-        panel->setFont(ArialFont(PanelPixels));
+    const QFont figures = ArialFont(PanelPixels);
+    pan_Games = MakePanel(this, "pan_Games", GamesBounds, figures, lbl_Games);
+    pan_Won = MakePanel(this, "pan_Won", WonBounds, figures, lbl_Won);
+    pan_Avg = MakePanel(this, "pan_Avg", AvgBounds, figures, lbl_Avg);
 }
 
 void Tfrm_Hist::CreateButtons()

@@ -111,7 +111,9 @@ TEST_F(HistoryDialogTest, LayoutOfTheDesign)
     EXPECT_EQ(grid.DefaultRowHeight(), 20);
     EXPECT_EQ(grid.font().pixelSize(), 12);
     EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("pan_TotalCaption"))->text(), QStringLiteral("Totals"));
-    EXPECT_EQ(dialog.findChild<QWidget*>(QStringLiteral("pan_Games"))->font().pixelSize(), 13);
+    const QFont figures = dialog.findChild<QLabel*>(QStringLiteral("pan_GamesCaption"))->font();
+    EXPECT_EQ(figures.pixelSize(), 13);
+    EXPECT_FALSE(figures.bold());
     auto* zero = dialog.findChild<QPushButton*>(QStringLiteral("btn_Zero"));
     auto* ok = dialog.findChild<QPushButton*>(QStringLiteral("btn_OK"));
     EXPECT_EQ(zero->text(), QStringLiteral("&Zero"));
