@@ -14,7 +14,7 @@ TEST(QtSoundPlayerWithoutOutput, ReportsNoDeviceAndPlaysNothing)
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     const QString tone = folder.filePath("tone.wav");
-    ASSERT_TRUE(wavebytes::WriteFile(tone, wavebytes::Tone(30.0, 440, 8000)));
+    ASSERT_TRUE(wavebytes::WriteFile(tone, wavebytes::Tone(30.0, 440, {wavebytes::Pcm, 1, 8000, 16})));
 
     TQtSoundPlayer player;
     EXPECT_EQ(player.OutputDeviceCount(), 0);

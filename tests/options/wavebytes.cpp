@@ -1,6 +1,7 @@
 #include "wavebytes.h"
 
 #include <cmath>
+#include <cstring>
 #include <numbers>
 
 #include <QFile>
@@ -11,7 +12,6 @@ namespace {
 
 constexpr std::uint32_t PlainFmtSize = 16;
 constexpr std::uint16_t ExtensionSize = 22;
-constexpr double HalfScale = 16383.0;
 
 void AppendU16(QByteArray& bytes, std::uint32_t value)
 {
@@ -23,6 +23,26 @@ void AppendU32(QByteArray& bytes, std::uint32_t value)
 {
     AppendU16(bytes, value & 0xFFFF);
     AppendU16(bytes, value >> 16);
+}
+
+// One sample of a value in -1..1, little-endian.
+QByteArray Sample(double value, const Layout& layout)
+{
+    QByteArray bytes;
+    if (layout.encoding == Float) {
+        const auto single = static_cast<float>(value);
+        bytes.resize(sizeof single);
+        std::memcpy(bytes.data(), &single, sizeof single);
+        return bytes;
+    }
+    const int bits = layout.bitsPerSample;
+    const double fullScale = std::ldexp(1.0, bits - 1) - 1.0;
+    auto level = static_cast<std::int64_t>(std::llround(value * fullScale));
+    if (bits == 8)
+        level += 128;
+    for (int shift = 0; shift < bits; shift += 8)
+        bytes.append(static_cast<char>((level >> shift) & 0xFF));
+    return bytes;
 }
 
 QByteArray FmtBody(const Layout& layout)
@@ -66,17 +86,17 @@ QByteArray Wave(const Layout& layout, const QByteArray& data, const QByteArray& 
     return file + "WAVE" + chunks;
 }
 
-QByteArray Tone(double seconds, double hertz, int sampleRate, int channels)
+QByteArray Tone(double seconds, double hertz, const Layout& layout)
 {
-    const auto frames = static_cast<int>(seconds * sampleRate);
+    const auto frames = static_cast<int>(seconds * layout.sampleRate);
     QByteArray data;
     for (int i = 0; i < frames; ++i) {
-        const double phase = 2.0 * std::numbers::pi * hertz * i / sampleRate;
-        const auto sample = static_cast<std::int16_t>(std::lround(HalfScale * std::sin(phase)));
-        for (int c = 0; c < channels; ++c)
-            AppendU16(data, static_cast<std::uint16_t>(sample));
+        const double phase = 2.0 * std::numbers::pi * hertz * i / layout.sampleRate;
+        const QByteArray sample = Sample(0.5 * std::sin(phase), layout);
+        for (int c = 0; c < layout.channels; ++c)
+            data.append(sample);
     }
-    return Wave({Pcm, channels, sampleRate, 16}, data);
+    return Wave(layout, data);
 }
 
 bool WriteFile(const QString& path, const QByteArray& bytes)

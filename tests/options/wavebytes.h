@@ -26,8 +26,9 @@ QByteArray Wave(const Layout& layout, const QByteArray& data, const QByteArray& 
 // One chunk with its header and the padding byte of an odd length.
 QByteArray Chunk(const char* id, const QByteArray& body);
 
-// A sine tone at half of full scale in 16-bit PCM.
-QByteArray Tone(double seconds, double hertz, int sampleRate = 44100, int channels = 1);
+// A sine tone at half of full scale, the same on every channel; 8 to 32-bit
+// integer PCM or 32-bit float.
+QByteArray Tone(double seconds, double hertz, const Layout& layout = {});
 
 bool WriteFile(const QString& path, const QByteArray& bytes);
 
