@@ -21,6 +21,28 @@ QCursor PictureCursor(const QString& name)
     return QCursor(QPixmap::fromImage(LoadPicture(name)), HotSpotX, HotSpotY);
 }
 
+// Escape abandons a drag whichever control has the keyboard focus.
+class TEscapeWatcher final : public QObject {
+public:
+    TEscapeWatcher(std::function<void()> onEscape, QObject* parent)
+        : QObject(parent)
+        , onEscape_(std::move(onEscape))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape)
+            return false;
+        onEscape_();
+        return true;
+    }
+
+private:
+    std::function<void()> onEscape_;
+};
+
 }  // namespace
 
 TPageDrag::TPageDrag(QWidget& surface, TAccepts accepts, TDrop drop)
@@ -30,6 +52,7 @@ TPageDrag::TPageDrag(QWidget& surface, TAccepts accepts, TDrop drop)
     , drop_(std::move(drop))
     , dragCursor_(PictureCursor(QStringLiteral("PAGEDRAG")))
     , dropCursor_(PictureCursor(QStringLiteral("PAGEDROP")))
+    , escapeWatcher_(new TEscapeWatcher([this] { Cancel(); }, this))
 {
 }
 
@@ -52,8 +75,7 @@ void TPageDrag::Cancel()
 {
     if (active_) {
         QApplication::restoreOverrideCursor();
-        if (pressSource_)
-            pressSource_->releaseKeyboard();
+        qApp->removeEventFilter(escapeWatcher_);
     }
     armed_ = false;
     active_ = false;
@@ -63,6 +85,7 @@ bool TPageDrag::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {
     case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
         Press(qobject_cast<QWidget*>(watched), static_cast<QMouseEvent&>(*event));
         return false;
     case QEvent::MouseMove:
@@ -73,12 +96,6 @@ bool TPageDrag::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseButtonRelease:
         if (armed_ && watched == pressSource_ && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
             Release(static_cast<QMouseEvent&>(*event));
-        return false;
-    case QEvent::KeyPress:
-        if (active_ && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-            Cancel();
-            return true;
-        }
         return false;
     default:
         return false;
@@ -119,7 +136,7 @@ void TPageDrag::Start()
     active_ = true;
     overAccepting_ = false;
     QApplication::setOverrideCursor(dragCursor_);
-    pressSource_->grabKeyboard();
+    qApp->installEventFilter(escapeWatcher_);
 }
 
 void TPageDrag::Release(const QMouseEvent& event)

@@ -63,6 +63,7 @@ private:
     TDrop drop_;
     QCursor dragCursor_;
     QCursor dropCursor_;
+    QObject* escapeWatcher_ = nullptr;
     QPointer<QWidget> pressSource_;
     QPoint pressPos_;
     QPoint pressGlobal_;
