@@ -4,6 +4,8 @@
 
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 #include "tcolor.h"
 
@@ -140,9 +142,33 @@ void TStringGrid::PaintCell(QPainter& painter, int col, int row, const QRect& re
         painter.drawLine(rect.bottomLeft(), rect.bottomRight());
         painter.drawLine(rect.topRight(), rect.bottomRight());
     }
+    if (col == FixedCols && row == FixedRows && hasFocus())
+        PaintFocusRect(painter, rect);
     painter.setPen(ToQColor(clWindowText));
     const QRect textArea = rect.adjusted(TextIndent, TextIndent, 0, 0);
     painter.drawText(textArea, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, Cell(col, row));
+}
+
+// The first data cell is the grid's current cell; it carries the keyboard focus mark.
+void TStringGrid::PaintFocusRect(QPainter& painter, const QRect& rect) const
+{
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = rect;
+    option.backgroundColor = ToQColor(CellColor);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+}
+
+void TStringGrid::focusInEvent(QFocusEvent* event)
+{
+    QAbstractScrollArea::focusInEvent(event);
+    viewport()->update();
+}
+
+void TStringGrid::focusOutEvent(QFocusEvent* event)
+{
+    QAbstractScrollArea::focusOutEvent(event);
+    viewport()->update();
 }
 
 void TStringGrid::PaintLines(QPainter& painter, int lastRowBottom) const

@@ -43,12 +43,15 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     std::size_t IndexOf(int col, int row) const;
     int MaxScrollTopRow() const;
     void UpdateScrollRange();
     void PaintCell(QPainter& painter, int col, int row, const QRect& rect) const;
+    void PaintFocusRect(QPainter& painter, const QRect& rect) const;
     void PaintLines(QPainter& painter, int lastRowBottom) const;
 
     int colCount_;
