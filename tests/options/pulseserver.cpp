@@ -49,6 +49,8 @@ QString TPulseServer::Start()
 
     QProcessEnvironment environment = Environment();
     environment.remove("PULSE_SERVER");
+    // Nor does it announce itself on the user's session bus.
+    environment.remove("DBUS_SESSION_BUS_ADDRESS");
     server.setProcessEnvironment(environment);
     server.setProcessChannelMode(QProcess::MergedChannels);
     server.start("pulseaudio", {"-n", "--daemonize=no", "--exit-idle-time=-1", "--disallow-exit",
