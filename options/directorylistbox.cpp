@@ -9,6 +9,7 @@ namespace {
 constexpr int PathRole = Qt::UserRole;
 constexpr int IndentPerLevel = 1;
 const QString Indent = QStringLiteral("  ");
+constexpr int GlyphSize = 12;
 
 }  // namespace
 
@@ -17,6 +18,8 @@ TDirectoryListBox::TDirectoryListBox(QWidget* parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setIconSize(QSize(GlyphSize, GlyphSize));
+    setUniformItemSizes(true);
     connect(this, &QListWidget::itemActivated, this, &TDirectoryListBox::OpenEntry);
 }
 

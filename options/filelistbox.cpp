@@ -5,10 +5,17 @@
 #include <QMouseEvent>
 #include <QStyle>
 
+namespace {
+constexpr int GlyphSize = 12;
+}
+
 TFileListBox::TFileListBox(QWidget* parent)
     : QListWidget(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setIconSize(QSize(GlyphSize, GlyphSize));
+    setUniformItemSizes(true);
 }
 
 void TFileListBox::SetDirectory(const QString& directory)

@@ -5,6 +5,7 @@
 #include <QColorDialog>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 
 #include "cardbackpage.h"
@@ -16,7 +17,7 @@
 namespace {
 
 constexpr int TextPixels = 13;
-const QString TabWidthStyle = QStringLiteral("QTabBar::tab { width: 90px; }");
+const QString TabWidthStyle = QStringLiteral("QTabBar { font-family: Arial; font-size: 13px; } QTabBar::tab { width: 90px; }");
 constexpr QSize ButtonSize{69, 32};
 const QPoint OkPlace{426, 242};
 const QPoint HelpPlace{314, 242};
@@ -48,11 +49,16 @@ void TfrmOptions::CreateControls(GameSettings& settings, bool waveDeviceAvailabl
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     PageControl1->setGeometry(0, 0, ClientWidth, ClientHeight);
-    PageControl1->setStyleSheet(TabWidthStyle);
+    // Styled on the tab bar alone: a style sheet on the page control would
+    // take the dialog's font away from every page.
+    PageControl1->tabBar()->setStyleSheet(TabWidthStyle);
     TabSheet1 = new TOptionsPage(settings, host_);
     TabSheet2 = new TCardBackPage(settings, host_);
     TabSheet3 = new TColorPage(settings, host_, *dlgColor);
     TabSheet4 = new TSoundPage(settings, waveDeviceAvailable, player);
+    // The pages are the dialog's grey, not the style's lighter tab pane.
+    for (QWidget* page : std::initializer_list<QWidget*>{TabSheet1, TabSheet2, TabSheet3, TabSheet4})
+        page->setAutoFillBackground(true);
     PageControl1->addTab(TabSheet1, QStringLiteral("Options"));
     PageControl1->addTab(TabSheet2, QStringLiteral("Card Backs"));
     PageControl1->addTab(TabSheet3, QStringLiteral("Color"));
