@@ -1,36 +1,32 @@
-#include <cstdint>
-#include <string>
-
 #include <QApplication>
-#include <QDateTime>
 #include <QTimer>
 
 #include "frmmain.h"
 #include "gamehistory.h"
 #include "gamesettings.h"
+#include "qtsoundplayer.h"
+#include "settingsfile.h"
+#include "settingsstore.h"
 
-namespace {
-constexpr int DefaultWindowLeft = 10;
-constexpr int DefaultWindowTop = 10;
-}
-
+// One settings record, history and player name for the whole run; the
+// settings file lives beside the program where that can be written.
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // A display name would be appended to every window's caption.
     QApplication::setApplicationName(QStringLiteral("Brackwater"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Brackwater"));
 
     GameSettings settings;
     GameHistory history;
-    const std::string playerName = "Player";
+    std::string playerName;
+    TQtSoundPlayer soundPlayer;
+    TSettingsStore store(SettingsFile(QCoreApplication::applicationFilePath().toStdString()));
 
     Tfrm_Main frm_Main(settings, history, playerName);
     frm_Main.SetHelpFile(QStringLiteral("BRACKWTR.HLP"));
-    const int msecsSinceMidnight = QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay();
-    frm_Main.GameEngine().SeedRandom(static_cast<std::uint32_t>(msecsSinceMidnight));
-    frm_Main.move(DefaultWindowLeft, DefaultWindowTop);
-    frm_Main.show();
-    // The first deal runs once the window is up and the event loop turns.
-    QTimer::singleShot(0, &frm_Main, [&frm_Main] { frm_Main.GameEngine().NewGame(); });
+    frm_Main.AttachServices(store, soundPlayer, playerName);
+    frm_Main.FormCreate();
+    if (frm_Main.IsEnding())
+        return 0;
     return QApplication::exec();
 }

@@ -88,6 +88,12 @@ void Tfrm_About::BecomeAboutDialog()
     setWindowTitle(QStringLiteral("About"));
 }
 
+void Tfrm_About::BecomeWelcomeScreen()
+{
+    btn_OK->hide();
+    setWindowTitle(QStringLiteral("Welcome to"));
+}
+
 void Tfrm_About::btn_OKClick()
 {
     accept();

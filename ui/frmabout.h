@@ -22,6 +22,7 @@ public:
     Tfrm_About& operator=(const Tfrm_About&) = delete;
 
     void BecomeAboutDialog();
+    void BecomeWelcomeScreen();
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -17,15 +17,22 @@
 #include "centring.h"
 #include "counterdigit.h"
 #include "frmabout.h"
+#include "frmhist.h"
 #include "frmlose.h"
+#include "frmoptn.h"
+#include "frmplay.h"
 #include "glyphs.h"
 #include "helpviewer.h"
 #include "image.h"
 #include "label3d.h"
 #include "panel.h"
 #include "pictures.h"
+#include "settingsstore.h"
+#include "settingswriteerror.h"
+#include "soundevents.h"
 #include "tcolor.h"
 #include "uifonts.h"
+#include "writeerrorbox.h"
 
 namespace {
 
@@ -75,6 +82,8 @@ constexpr int DelayTimerInterval = 500;
 
 constexpr int DigitBase = 10;
 constexpr int MaxCounterValue = 99;
+// Where a window that must never be seen goes.
+constexpr int OffScreenLeft = -10000;
 
 QString Numbered(const char* name, int number)
 {
@@ -143,6 +152,7 @@ Tfrm_Main::Tfrm_Main(GameSettings& settings, GameHistory& history, const std::st
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                               | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       settings_(settings),
+      history_(history),
       game_(*this, settings, history, playerName)
 {
     setObjectName(QStringLiteral("frm_Main"));
@@ -164,8 +174,80 @@ Tfrm_Main::Tfrm_Main(GameSettings& settings, GameHistory& history, const std::st
 
     FitStackLabels();
     ApplySettings();
-    // There is no welcome screen yet: the dialog is the about box from the start.
+    // Until a start-up makes it the welcome screen first, the dialog is the about box.
     frm_About->BecomeAboutDialog();
+}
+
+void Tfrm_Main::AttachServices(TSettingsStore& store, TSoundPlayer& soundPlayer, std::string& playerName)
+{
+    store_ = &store;
+    soundPlayer_ = &soundPlayer;
+    playerName_ = &playerName;
+}
+
+void Tfrm_Main::FormCreate()
+{
+    frm_About->BecomeWelcomeScreen();
+    frm_About->show();
+    frm_About->repaint();
+
+    waveDeviceAvailable_ = TestWaveDevice(*soundPlayer_);
+    frmOptions = new TfrmOptions(settings_, waveDeviceAvailable_, *this, *soundPlayer_, this);
+    frm_Player = new Tfrm_Player(*store_, *playerName_, this);
+
+    StartUp();
+    if (frm_Player->ChoseExit()) {
+        move(OffScreenLeft, y());
+        EndProgram();
+        return;
+    }
+    frm_About->hide();
+    frm_About->BecomeAboutDialog();
+}
+
+void Tfrm_Main::StartUp()
+{
+    game_.SeedRandom(Random::MillisecondsSinceMidnightUtc());
+    *playerName_ = store_->ReadPrevious(0);
+    frm_Player->SetStartupForm();
+    ChoosePlayer();
+    if (frm_Player->ChoseExit())
+        return;
+    frm_Player->SetLaterForm();
+    FitStackLabels();
+    PlaySoundEvent(SoundEvent::StartGame);
+    show();
+    repaint();
+    frm_About->hide();
+    game_.State().ReplayDeck = false;
+    game_.NewGame();
+}
+
+// Shows the player dialog and takes on the chosen player's settings; with
+// Exit the name is unchanged and the same steps run for it.
+void Tfrm_Main::ChoosePlayer()
+{
+    frm_Player->exec();
+    store_->LoadSettings(*playerName_, waveDeviceAvailable_, settings_, history_);
+    // The caption is also what the task bar shows for the program.
+    setWindowTitle(QStringLiteral("Brackwater - ") + QString::fromStdString(*playerName_));
+    ApplySettings();
+    const WindowPosition position = store_->LoadWindowPosition(*playerName_);
+    move(position.Left, position.Top);
+    repaint();
+}
+
+bool Tfrm_Main::SaveSettings()
+{
+    if (!store_)
+        return true;
+    try {
+        store_->SaveSettings(*playerName_, settings_, history_, WindowPosition{pos().y(), pos().x()});
+        return true;
+    } catch (const SettingsWriteError& error) {
+        ShowWriteError(this, error);
+        return false;
+    }
 }
 
 Tfrm_Main::~Tfrm_Main()
@@ -567,7 +649,11 @@ void Tfrm_Main::PlaySoundEvent(SoundEvent event)
     PlayEventSound(event);
 }
 
-void Tfrm_Main::PlayEventSound(SoundEvent) {}
+void Tfrm_Main::PlayEventSound(SoundEvent event)
+{
+    if (soundPlayer_)
+        ::PlayEventSound(*soundPlayer_, settings_, event);
+}
 
 void Tfrm_Main::Pause()
 {
@@ -592,15 +678,27 @@ void Tfrm_Main::ShowGameOver(int drawStart, int cardsLeft)
     frm_lose->exec();
 }
 
-void Tfrm_Main::ResultRecorded() {}
+// Results reach the file as soon as a game ends, so that a crash or a power
+// cut later in the run loses none of them.
+void Tfrm_Main::ResultRecorded()
+{
+    SaveSettings();
+}
 
-// During a deal this only stops the deal, which then calls here again.
+// During a deal this only stops the deal, which then calls here again. A
+// player who left the start-up dialog with Exit hears nothing and saves
+// nothing. A save that fails is reported and the program still ends, so that
+// an unwritable settings file never keeps the player from leaving.
 void Tfrm_Main::EndProgram()
 {
     if (game_.StopDealing() || ending_)
         return;
     ending_ = true;
-    // The closing sound and saving the player's settings belong here, before the window goes.
+    wonTimer->stop();
+    if (frm_Player && !frm_Player->ChoseExit()) {
+        PlaySoundEvent(SoundEvent::EndGame);
+        SaveSettings();
+    }
     SetBusyCursor(false);
     close();
     QCoreApplication::quit();
@@ -640,11 +738,32 @@ void Tfrm_Main::ReplayClick()
     GameStepDone();
 }
 
-void Tfrm_Main::mnu_NewplayerClick() {}
+void Tfrm_Main::mnu_NewplayerClick()
+{
+    if (!frm_Player || !SaveSettings())
+        return;
+    CentreOverWindow(*frm_Player, *this);
+    ChoosePlayer();
+    game_.NewGame();
+    GameStepDone();
+}
 
-void Tfrm_Main::mnu_OptionsClick() {}
+void Tfrm_Main::mnu_OptionsClick()
+{
+    if (!frmOptions)
+        return;
+    CentreOverWindow(*frmOptions, *this);
+    frmOptions->exec();
+}
 
-void Tfrm_Main::mnu_HistoryClick() {}
+void Tfrm_Main::mnu_HistoryClick()
+{
+    if (!store_)
+        return;
+    Tfrm_Hist frm_Hist(history_, *store_, *playerName_, this);
+    CentreOverWindow(frm_Hist, *this);
+    frm_Hist.exec();
+}
 
 void Tfrm_Main::mnu_UndoClick()
 {

@@ -23,7 +23,11 @@ class TImage;
 class TLabel3d;
 class TPanel;
 class Tfrm_About;
+class Tfrm_Player;
 class Tfrm_lose;
+class TfrmOptions;
+class TSettingsStore;
+class TSoundPlayer;
 
 // The card table: the program's one window. It owns the game and shows it;
 // mouse and menu events become moves of the game.
@@ -39,9 +43,22 @@ public:
     Tfrm_Main(const Tfrm_Main&) = delete;
     Tfrm_Main& operator=(const Tfrm_Main&) = delete;
 
+    // The program's services: the settings file, the sound player and the
+    // process-wide player name (the same string the window was created with).
+    // Without them the window is a bare table, as in tests of the table alone.
+    void AttachServices(TSettingsStore& store, TSoundPlayer& soundPlayer, std::string& playerName);
+
+    // The whole start-up, the first deal included: the welcome screen, the
+    // sound test, the dialogs, the choice of a player. Afterwards IsEnding()
+    // tells whether the player left at once.
+    void FormCreate();
+
     Game& GameEngine() { return game_; }
     Tfrm_About& AboutDialog() { return *frm_About; }
     Tfrm_lose& LoseDialog() { return *frm_lose; }
+    Tfrm_Player* PlayerDialog() { return frm_Player; }
+    TfrmOptions* OptionsDialog() { return frmOptions; }
+    bool WaveDeviceAvailable() const { return waveDeviceAvailable_; }
     THelpViewer& HelpViewer() { return *helpViewer_; }
 
     void SetHelpFile(const QString& name);
@@ -108,6 +125,9 @@ private:
     bool AcceptsInput() const;
     void GameStepDone();
 
+    void StartUp();
+    void ChoosePlayer();
+    bool SaveSettings();  // false when the file refused the write; the player has been told
     // The sound player plugs in here.
     void PlayEventSound(SoundEvent event);
 
@@ -136,7 +156,13 @@ private:
     void delayTimerTimer();
 
     GameSettings& settings_;
+    GameHistory& history_;
     Game game_;
+
+    TSettingsStore* store_ = nullptr;
+    TSoundPlayer* soundPlayer_ = nullptr;
+    std::string* playerName_ = nullptr;
+    bool waveDeviceAvailable_ = false;
 
     TPanel* pan_Stack1 = nullptr;
     TPanel* pan_Table = nullptr;
@@ -182,6 +208,8 @@ private:
 
     Tfrm_About* frm_About = nullptr;
     Tfrm_lose* frm_lose = nullptr;
+    Tfrm_Player* frm_Player = nullptr;
+    TfrmOptions* frmOptions = nullptr;
     THelpViewer* helpViewer_ = nullptr;
 
     int drawPileCountShown_ = 0;
