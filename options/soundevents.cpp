@@ -8,21 +8,11 @@
 namespace {
 
 constexpr int OutputCountMask = 0xFF;
-constexpr qsizetype SoundFileNameLength = 100;
 const QString WaveExtension = QStringLiteral(".wav");
 
 std::size_t IndexOf(SoundEvent event)
 {
     return static_cast<std::size_t>(event);
-}
-
-// Cuts to a number of characters without leaving half of a surrogate pair.
-QString CutTo(const QString& text, qsizetype length)
-{
-    QString cut = text.left(length);
-    if (cut.size() < text.size() && !cut.isEmpty() && cut.back().isHighSurrogate())
-        cut.chop(1);
-    return cut;
 }
 
 }
@@ -36,7 +26,8 @@ QString SoundEventFile(const GameSettings& settings, SoundEvent event)
 {
     const QString path = QString::fromStdString(settings.SoundPath[IndexOf(event)]);
     const QString name = QString::fromStdString(settings.SoundName[IndexOf(event)]);
-    return CutTo(path + name, SoundFileNameLength) + WaveExtension;
+    // The whole directory counts: a file deep in a home folder must still play.
+    return path + name + WaveExtension;
 }
 
 QString FindSoundFile(const QString& path)

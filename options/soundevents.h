@@ -11,8 +11,7 @@ class TSoundPlayer;
 // count is not 0. Run once at start-up.
 bool TestWaveDevice(TSoundPlayer& player);
 
-// The file assigned to an event: its directory, its name (the two cut to 100
-// characters together), then ".wav".
+// The file assigned to an event: its whole directory, its name, then ".wav".
 QString SoundEventFile(const GameSettings& settings, SoundEvent event);
 
 // The existing file that a composed sound file name means. Names are matched

@@ -79,24 +79,13 @@ TEST(SoundEventFile, IsTheDirectoryThenTheNameThenWav)
     EXPECT_EQ(SoundEventFile(settings, SoundEvent::Undo), "/my.tune.wav");
 }
 
-TEST(SoundEventFile, DirectoryAndNameAreCutToAHundredCharactersBeforeTheExtension)
+TEST(SoundEventFile, KeepsTheWholeOfALongDirectory)
 {
     GameSettings settings;
-    const std::string deep = "/" + std::string(88, 'd') + "/";
+    const std::string deep = "/" + std::string(150, 'd') + "/";
     settings.SoundPath[Slot(SoundEvent::Peek)] = deep;
-    settings.SoundName[Slot(SoundEvent::Peek)] = "0123456789";
-    EXPECT_EQ(SoundEventFile(settings, SoundEvent::Peek), QString::fromStdString(deep) + "0123456789.wav");
-    settings.SoundName[Slot(SoundEvent::Peek)] = "0123456789abcdefghij";
-    EXPECT_EQ(SoundEventFile(settings, SoundEvent::Peek), QString::fromStdString(deep) + "0123456789.wav");
-}
-
-TEST(SoundEventFile, CountsCharactersNotBytes)
-{
-    GameSettings settings;
-    settings.SoundPath[Slot(SoundEvent::Peek)] = "/" + std::string(94, 'd') + "/";
     settings.SoundName[Slot(SoundEvent::Peek)] = "Glöckchen";
-    const QString file = SoundEventFile(settings, SoundEvent::Peek);
-    EXPECT_TRUE(file.endsWith("/Glöc.wav")) << file.toStdString();
+    EXPECT_EQ(SoundEventFile(settings, SoundEvent::Peek), QString::fromStdString(deep) + QStringLiteral("Glöckchen.wav"));
 }
 
 TEST_F(SoundEventsTest, PlaysTheAssignedFileOfEachEvent)
@@ -153,21 +142,15 @@ TEST_F(SoundEventsTest, ADirectoryCalledLikeTheSoundIsNotPlayed)
     EXPECT_TRUE(Play(SoundEvent::Peek).empty());
 }
 
-TEST_F(SoundEventsTest, ANameCutToAHundredCharactersNamesAnotherFile)
+TEST_F(SoundEventsTest, AFileInADeepFolderPlays)
 {
-    ASSERT_LT(directory.size(), 80u) << "temporary folder too deep for this test";
-    const std::string deep = std::string(90 - directory.size(), 'd') + "/";
+    const std::string deep = std::string(120, 'd') + "/";
     ASSERT_TRUE(QDir(folder.path()).mkdir(QString::fromStdString(deep)));
     ASSERT_TRUE(wavebytes::WriteFile(folder.filePath(QString::fromStdString(deep) + "abcdefghijkl.wav"),
                                      wavebytes::Tone(0.01, 440)));
     settings.SoundPath[Slot(SoundEvent::WinGame)] = directory + deep;
     settings.SoundName[Slot(SoundEvent::WinGame)] = "abcdefghijkl";
-    EXPECT_TRUE(Play(SoundEvent::WinGame).empty());
-
-    settings.SoundName[Slot(SoundEvent::WinGame)] = "abcdefghi";
-    ASSERT_TRUE(wavebytes::WriteFile(folder.filePath(QString::fromStdString(deep) + "abcdefghi.wav"),
-                                     wavebytes::Tone(0.01, 440)));
-    EXPECT_EQ(Play(SoundEvent::WinGame).size(), 1u) << "exactly a hundred characters still plays";
+    EXPECT_EQ(Play(SoundEvent::WinGame).size(), 1u);
 }
 
 TEST_F(SoundEventsTest, FindsTheFileWhateverTheCaseOfItsNameAndExtension)
