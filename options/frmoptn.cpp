@@ -75,7 +75,7 @@ void TfrmOptions::CreateControls(GameSettings& settings, bool waveDeviceAvailabl
     btn_OK->setObjectName(QStringLiteral("btn_OK"));
     btn_OK->setGeometry(QRect(OkPlace, ButtonSize));
     btn_OK->setDefault(true);
-    SetButtonPicture(*btn_OK, QStringLiteral("TICK"));
+    SetButtonPicture(*btn_OK, QStringLiteral("TICK"), QStringLiteral("TICKDISABLED"));
     connect(btn_OK, &QPushButton::clicked, this, &QDialog::accept);
 
     connect(PageControl1, &QTabWidget::currentChanged, this, &TfrmOptions::PageControl1Change);

@@ -35,7 +35,6 @@ public:
     void SetRefusalShower(TColorPage::TRefusalShower shower);
 
     TSoundPage& SoundPage() { return *TabSheet4; }
-    QColorDialog& ColorDialog() { return *dlgColor; }
 
 protected:
     void showEvent(QShowEvent* event) override;

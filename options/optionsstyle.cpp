@@ -36,12 +36,16 @@ TColor ToTColor(const QColor& color)
         | (static_cast<TColor>(rgb.blue()) << (2 * ByteBits));
 }
 
-void SetButtonPicture(QAbstractButton& button, const QString& pictureName)
+void SetButtonPicture(QAbstractButton& button, const QString& pictureName, const QString& disabledName)
 {
     const QImage picture = LoadPicture(pictureName);
     if (picture.isNull())
         return;
-    button.setIcon(QIcon(QPixmap::fromImage(picture)));
+    QIcon icon(QPixmap::fromImage(picture));
+    const QImage disabled = disabledName.isEmpty() ? QImage() : LoadPicture(disabledName);
+    if (!disabled.isNull())
+        icon.addPixmap(QPixmap::fromImage(disabled), QIcon::Disabled);
+    button.setIcon(icon);
     button.setIconSize(picture.size());
 }
 

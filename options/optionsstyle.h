@@ -21,8 +21,9 @@ QColor SampleColor(TColor color);
 // A colour chosen in the colour dialog as a setting: red in the low byte.
 TColor ToTColor(const QColor& color);
 
-// Gives a button the named picture as its icon, at the picture's size.
-void SetButtonPicture(QAbstractButton& button, const QString& pictureName);
+// Gives a button the named picture as its icon, at the picture's size, and
+// the second picture, when named, for the disabled button.
+void SetButtonPicture(QAbstractButton& button, const QString& pictureName, const QString& disabledName = QString());
 
 // The classic grey of dialogs, black text.
 void UseDialogColors(QWidget& window);

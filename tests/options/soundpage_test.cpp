@@ -148,6 +148,18 @@ TEST_F(SoundPageTest, BrowsingLeavesTheCurrentDirectoryAlone)
     EXPECT_EQ(QDir::currentPath(), before);
 }
 
+TEST_F(SoundPageTest, ChoosingADriveBrowsesItsRoot)
+{
+    const QString before = QDir::currentPath();
+    ShowSoundPage();
+    auto* drives = Find<TDriveComboBox>("drvSound");
+    emit drives->activated(0);
+    EXPECT_EQ(Directories()->Directory(), QStringLiteral("/"));
+    EXPECT_EQ(Files()->Directory(), QStringLiteral("/"));
+    EXPECT_EQ(drives->currentText(), QStringLiteral("/"));
+    EXPECT_EQ(QDir::currentPath(), before);
+}
+
 TEST_F(SoundPageTest, TheBrowserStartsInTheCurrentDirectoryAndListsTheRootVolumeFirst)
 {
     Show();
