@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "optionsdialogtest.h"
+#include "settingscheck.h"
 
 namespace {
 
@@ -35,25 +36,6 @@ GameSettings UnusualSettings()
     s.SoundName[12] = "Peek.at";
     s.SoundPath[12] = "/";
     return s;
-}
-
-void ExpectSameSettings(const GameSettings& a, const GameSettings& b)
-{
-    EXPECT_EQ(a.MinDrawPile, b.MinDrawPile);
-    EXPECT_EQ(a.CardBack, b.CardBack);
-    EXPECT_EQ(a.Level, b.Level);
-    EXPECT_EQ(a.TableColor, b.TableColor);
-    EXPECT_EQ(a.StackColor, b.StackColor);
-    EXPECT_EQ(a.PlayColor, b.PlayColor);
-    EXPECT_EQ(a.CardColor, b.CardColor);
-    EXPECT_EQ(a.DigitalBack, b.DigitalBack);
-    EXPECT_EQ(a.DigitalFore, b.DigitalFore);
-    EXPECT_EQ(a.ShowPlays, b.ShowPlays);
-    EXPECT_EQ(a.DrawTop, b.DrawTop);
-    EXPECT_EQ(a.SoundOn, b.SoundOn);
-    EXPECT_EQ(a.PeekAtAll, b.PeekAtAll);
-    EXPECT_EQ(a.SoundName, b.SoundName);
-    EXPECT_EQ(a.SoundPath, b.SoundPath);
 }
 
 }  // namespace

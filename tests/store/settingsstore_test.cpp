@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 
+#include "settingscheck.h"
 #include "settingsstore.h"
 #include "tempfolder.h"
 
@@ -61,25 +62,6 @@ GameHistory FullHistory()
     for (int n = 1; n <= GameHistory::RowCount; ++n)
         h.Row(n) = HistoryRow{n * 3, n, n * 100 + 7};
     return h;
-}
-
-void ExpectSameSettings(const GameSettings& a, const GameSettings& b)
-{
-    EXPECT_EQ(a.MinDrawPile, b.MinDrawPile);
-    EXPECT_EQ(a.CardBack, b.CardBack);
-    EXPECT_EQ(a.Level, b.Level);
-    EXPECT_EQ(a.TableColor, b.TableColor);
-    EXPECT_EQ(a.StackColor, b.StackColor);
-    EXPECT_EQ(a.PlayColor, b.PlayColor);
-    EXPECT_EQ(a.CardColor, b.CardColor);
-    EXPECT_EQ(a.DigitalBack, b.DigitalBack);
-    EXPECT_EQ(a.DigitalFore, b.DigitalFore);
-    EXPECT_EQ(a.ShowPlays, b.ShowPlays);
-    EXPECT_EQ(a.DrawTop, b.DrawTop);
-    EXPECT_EQ(a.SoundOn, b.SoundOn);
-    EXPECT_EQ(a.PeekAtAll, b.PeekAtAll);
-    EXPECT_EQ(a.SoundName, b.SoundName);
-    EXPECT_EQ(a.SoundPath, b.SoundPath);
 }
 
 TEST_F(SettingsStoreTest, FirstRunGivesDefaultsAndWritesNothing)
