@@ -16,8 +16,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-dejavu-core
   xvfb xauth xdotool x11-utils
-  pulseaudio pulseaudio-utils sox
-  gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-pulseaudio
+  pulseaudio pulseaudio-utils
 )
 
 install_missing() {
