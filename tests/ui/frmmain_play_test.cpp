@@ -246,6 +246,26 @@ TEST_F(MainPlayTest, StackLabelsAndCardsTakeNothingWithoutARaisedCard)
     EXPECT_EQ(window->GameEngine().State().CardsLeft, 104);
 }
 
+TEST_F(MainPlayTest, ClickingATableCardPlaysItAndAStackLabelTakesARaisedCard)
+{
+    window->GameEngine().NewGame();
+    QTest::mouseClick(Card("card_Table5"), Qt::LeftButton);
+    EXPECT_TRUE(Card("card_Stack4")->isVisible()) << "the King of diamonds goes to the Kings diamonds stack";
+    EXPECT_EQ(Card("card_Stack4")->CardNum(), 39);
+    EXPECT_EQ(Card("card_Table5")->CardNum(), 25) << "the Queen of hearts is the spot's top now";
+
+    // Let the Aces clubs stack want the King of clubs too: the click raises it.
+    window->GameEngine().State().StackNext[5] = 52;
+    const int top = Card("card_Table4")->y();
+    QTest::mouseClick(Card("card_Table4"), Qt::LeftButton);
+    EXPECT_EQ(Card("card_Table4")->y(), top - 7);
+    QTest::mouseClick(Find<QWidget>("lbl_Stack5"), Qt::LeftButton);
+    EXPECT_EQ(Card("card_Table4")->y(), top);
+    EXPECT_TRUE(Card("card_Stack5")->isVisible());
+    EXPECT_EQ(Card("card_Stack5")->CardNum(), 0) << "the King completes the Aces stack, which shows its back";
+    EXPECT_FALSE(Card("card_Stack1")->isVisible());
+}
+
 TEST_F(MainPlayTest, PauseReturnsOnceTheDelayTimerHasFired)
 {
     window->Pause();
