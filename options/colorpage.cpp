@@ -8,7 +8,9 @@
 
 #include "label3d.h"
 #include "optionshost.h"
-#include "optionsstyle.h"
+#include "glyphs.h"
+#include "tcolor.h"
+#include "uifonts.h"
 
 namespace {
 
@@ -131,12 +133,12 @@ void TColorPage::CreateControls()
 
 void TColorPage::ShowColors()
 {
-    lblStacks->SetColor(SampleColor(settings_.StackColor));
-    lblTable->SetColor(SampleColor(settings_.TableColor));
-    lblPlayPile->SetColor(SampleColor(settings_.PlayColor));
-    lblStackCards->SetColor(SampleColor(settings_.CardColor));
-    lblDigitalBack->SetColor(SampleColor(settings_.DigitalBack));
-    lblDigitalFore->SetColor(SampleColor(settings_.DigitalFore));
+    lblStacks->SetColor(ToQColor(settings_.StackColor));
+    lblTable->SetColor(ToQColor(settings_.TableColor));
+    lblPlayPile->SetColor(ToQColor(settings_.PlayColor));
+    lblStackCards->SetColor(ToQColor(settings_.CardColor));
+    lblDigitalBack->SetColor(ToQColor(settings_.DigitalBack));
+    lblDigitalFore->SetColor(ToQColor(settings_.DigitalFore));
 }
 
 // A cancelled dialog leaves its current colour where this use found it, so
@@ -144,7 +146,7 @@ void TColorPage::ShowColors()
 std::optional<TColor> TColorPage::ChooseColor(std::optional<TColor> preset)
 {
     if (preset)
-        dlgColor_.setCurrentColor(SampleColor(*preset));
+        dlgColor_.setCurrentColor(ToQColor(*preset));
     const QColor opened = dlgColor_.currentColor();
     if (!chooseColor_(dlgColor_)) {
         dlgColor_.setCurrentColor(opened);
@@ -159,7 +161,7 @@ void TColorPage::ChooseInto(TColor& setting, TLabel3d* sample, void (TOptionsHos
     if (!chosen)
         return;
     setting = *chosen;
-    sample->SetColor(SampleColor(setting));
+    sample->SetColor(ToQColor(setting));
     (host_.*apply)();
 }
 
@@ -173,7 +175,7 @@ void TColorPage::ChooseDigital(TColor& setting, TColor other, TLabel3d* sample)
         return;
     }
     setting = *chosen;
-    sample->SetColor(SampleColor(setting));
+    sample->SetColor(ToQColor(setting));
     host_.RedrawCounters();
 }
 
@@ -183,13 +185,13 @@ void TColorPage::ClickAll()
     if (!chosen)
         return;
     settings_.StackColor = *chosen;
-    lblStacks->SetColor(SampleColor(*chosen));
+    lblStacks->SetColor(ToQColor(*chosen));
     host_.ApplyStackColor();
     settings_.TableColor = *chosen;
-    lblTable->SetColor(SampleColor(*chosen));
+    lblTable->SetColor(ToQColor(*chosen));
     host_.ApplyTableColor();
     settings_.PlayColor = *chosen;
-    lblPlayPile->SetColor(SampleColor(*chosen));
+    lblPlayPile->SetColor(ToQColor(*chosen));
     host_.ApplyPlayColor();
 }
 

@@ -11,7 +11,9 @@
 #include "cardbackpage.h"
 #include "optionshost.h"
 #include "optionspage.h"
-#include "optionsstyle.h"
+#include "glyphs.h"
+#include "tcolor.h"
+#include "uifonts.h"
 #include "soundpage.h"
 
 namespace {
@@ -35,8 +37,8 @@ TfrmOptions::TfrmOptions(GameSettings& settings, bool waveDeviceAvailable, TOpti
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(QStringLiteral("Brackwater Options"));
     setModal(true);
-    setFont(OptionsFont(TextPixels));
-    UseDialogColors(*this);
+    setFont(ArialFont(TextPixels));
+    UseButtonFaceBackground(*this);
     setFixedSize(ClientWidth, ClientHeight);
     CreateControls(settings, waveDeviceAvailable, player);
 }
@@ -68,14 +70,14 @@ void TfrmOptions::CreateControls(GameSettings& settings, bool waveDeviceAvailabl
     btn_Help->setObjectName(QStringLiteral("btn_Help"));
     btn_Help->setGeometry(QRect(HelpPlace, ButtonSize));
     btn_Help->setAutoDefault(false);
-    SetButtonPicture(*btn_Help, QStringLiteral("HELP"));
+    SetButtonGlyph(*btn_Help, QStringLiteral("HELP"), QString());
     connect(btn_Help, &QPushButton::clicked, this, &TfrmOptions::btn_HelpClick);
 
     btn_OK = new QPushButton(QStringLiteral("&OK"), TabSheet1);
     btn_OK->setObjectName(QStringLiteral("btn_OK"));
     btn_OK->setGeometry(QRect(OkPlace, ButtonSize));
     btn_OK->setDefault(true);
-    SetButtonPicture(*btn_OK, QStringLiteral("TICK"), QStringLiteral("TICKDISABLED"));
+    SetButtonGlyph(*btn_OK, QStringLiteral("TICK"), QString(), QStringLiteral("TICKDISABLED"));
     connect(btn_OK, &QPushButton::clicked, this, &QDialog::accept);
 
     connect(PageControl1, &QTabWidget::currentChanged, this, &TfrmOptions::PageControl1Change);

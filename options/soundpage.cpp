@@ -12,7 +12,9 @@
 #include "drivecombobox.h"
 #include "filelistbox.h"
 #include "label3d.h"
-#include "optionsstyle.h"
+#include "glyphs.h"
+#include "tcolor.h"
+#include "uifonts.h"
 #include "pagedrag.h"
 #include "pictures.h"
 #include "soundnaming.h"
@@ -89,7 +91,7 @@ QRadioButton* MakeSwitch(QGroupBox* box, const char* name, const QString& captio
 {
     auto* radio = new QRadioButton(caption, box);
     radio->setObjectName(QLatin1String(name));
-    radio->setFont(OptionsFont(SwitchPixels));
+    radio->setFont(ArialFont(SwitchPixels));
     radio->setGeometry(QRect(place, SwitchSize));
     return radio;
 }

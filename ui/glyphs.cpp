@@ -6,7 +6,8 @@
 
 #include "pictures.h"
 
-void SetButtonGlyph(QAbstractButton& button, const QString& pictureName, const QString& fallbackText)
+void SetButtonGlyph(QAbstractButton& button, const QString& pictureName, const QString& fallbackText,
+                    const QString& disabledName)
 {
     const QImage picture = LoadPicture(pictureName);
     if (picture.isNull()) {
@@ -14,6 +15,10 @@ void SetButtonGlyph(QAbstractButton& button, const QString& pictureName, const Q
             button.setText(fallbackText);
         return;
     }
-    button.setIcon(QIcon(QPixmap::fromImage(picture)));
+    QIcon icon(QPixmap::fromImage(picture));
+    const QImage disabled = disabledName.isEmpty() ? QImage() : LoadPicture(disabledName);
+    if (!disabled.isNull())
+        icon.addPixmap(QPixmap::fromImage(disabled), QIcon::Disabled);
+    button.setIcon(icon);
     button.setIconSize(picture.size());
 }

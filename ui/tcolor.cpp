@@ -59,5 +59,13 @@ void UseButtonFaceBackground(QWidget& window)
 {
     QPalette face = window.palette();
     face.setColor(QPalette::Window, ToQColor(clBtnFace));
+    face.setColor(QPalette::WindowText, Qt::black);
+    face.setColor(QPalette::ButtonText, Qt::black);
     window.setPalette(face);
+}
+
+TColor ToTColor(const QColor& color)
+{
+    const QColor rgb = color.toRgb();
+    return static_cast<TColor>(rgb.red()) | (static_cast<TColor>(rgb.green()) << 8) | (static_cast<TColor>(rgb.blue()) << 16);
 }

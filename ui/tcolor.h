@@ -16,5 +16,8 @@ inline constexpr TColor clWindowText = 0x80000008;
 // A TColor (0x00BBGGRR, or a system colour when the top bit is set) as a QColor.
 QColor ToQColor(TColor color);
 
-// Gives a window the classic button-face background of dialogs.
+// A colour as a TColor setting: red in the low byte.
+TColor ToTColor(const QColor& color);
+
+// Gives a window the classic button-face background of dialogs, with black text.
 void UseButtonFaceBackground(QWidget& window);
