@@ -1,0 +1,172 @@
+// The real program under Xvfb, driven like a player with real clicks: a
+// whole game of the test deck, the settings file it leaves, and the history
+// shown by the next run.
+#include <chrono>
+#include <iostream>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QRect>
+
+#include "brackwaterscreen.h"
+#include "gameplan.h"
+#include "inilookup.h"
+#include "programcopy.h"
+#include "xdriver.h"
+
+namespace {
+
+const QString Player = QStringLiteral("PlumbLine");
+constexpr int ClickPauseMs = 100;
+constexpr int ExitTimeoutMs = 15000;
+constexpr int WonDisplayTimeoutMs = 20000;
+
+constexpr QSize GameOverSize{268, 152};
+constexpr QPoint DefaultWindowPlace{10, 10};
+
+// The history grid: columns 110 and rows 20 pixels, a line between cells.
+constexpr int GridColumnStep = 111;
+constexpr int GridRowStep = 21;
+constexpr int GamesPlayedColumn = 1;
+constexpr int BelowTenRow = 1;
+
+// The inside of a grid cell, clear of its lines, on the screen.
+QRect HistoryCell(const XWindow& dialog, int column, int row)
+{
+    constexpr int margin = 2;
+    return QRect(column * GridColumnStep + margin, row * GridRowStep + margin, GridColumnStep - 1 - 2 * margin,
+                 GridRowStep - 1 - 2 * margin)
+        .translated(dialog.geometry.topLeft());
+}
+
+// Stack 1's card in the Kings column, on the client area.
+const QRect FirstStackCard{11, 8, 71, 95};
+
+int WhitePixels(const QImage& image, const QRect& area)
+{
+    int white = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            white += image.pixel(x, y) == qRgb(255, 255, 255) ? 1 : 0;
+    return white;
+}
+
+class EndToEndTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            GTEST_SKIP() << "needs an X display";
+        ASSERT_TRUE(program.IsReady()) << "cannot copy " << BRACKWATER_PROGRAM;
+    }
+
+    void TearDown() override
+    {
+        if (HasFailure() && QGuiApplication::platformName() == QLatin1String("xcb")) {
+            const QString name = QString::fromUtf8(::testing::UnitTest::GetInstance()->current_test_info()->name());
+            x.Grab().save(QStringLiteral("e2e-failure-") + name + QStringLiteral(".png"));
+            std::cerr << "program output:\n" << program.Output().toStdString() << '\n';
+        }
+        program.Kill();
+    }
+
+    void StartAndChoose(const QString& typedName)
+    {
+        ASSERT_TRUE(program.Start());
+        ASSERT_TRUE(screen.ChoosePlayer(typedName)) << "no player dialog, or it did not close";
+        ASSERT_TRUE(screen.WaitForTable(Player)) << "no table with usable menus";
+    }
+
+    void PlayWholeGame(const GamePlan& plan)
+    {
+        for (const PlannedClick& click : plan.clicks) {
+            screen.Play(click);
+            std::this_thread::sleep_for(std::chrono::milliseconds(ClickPauseMs));
+            ASSERT_TRUE(program.IsRunning()) << "the program ended at a click on the " << Describe(click);
+        }
+        ASSERT_TRUE(x.AllCommandsSucceeded());
+    }
+
+    void ExitAndCheck()
+    {
+        ASSERT_TRUE(screen.ExitByMenu()) << "the File menu did not open";
+        ASSERT_TRUE(program.WaitForExit(ExitTimeoutMs)) << "still running after File > Exit";
+        EXPECT_TRUE(program.ExitedNormally());
+        EXPECT_EQ(program.ExitCode(), 0);
+    }
+
+    std::string Saved(const std::string& key) const
+    {
+        return IniValue(program.SettingsFile(), Player.toStdString(), key).value_or("(missing)");
+    }
+
+    XDriver x;
+    BrackwaterScreen screen{x};
+    ProgramCopy program{QStringLiteral(BRACKWATER_PROGRAM), QStringLiteral(BRACKWATER_HELP_FILE)};
+};
+
+TEST_F(EndToEndTest, ALostGameIsSavedAndTheNextRunShowsItInTheHistory)
+{
+    // Drawing the whole pile first buries cards that the stacks need.
+    const GamePlan plan = GamePlan::Play(Player.toStdString(), PlayStyle::DrawFirst);
+    ASSERT_TRUE(plan.finished);
+    ASSERT_GT(plan.cardsLeft, 0);
+    ASSERT_EQ(plan.drawStart, 9);
+
+    StartAndChoose(Player);
+    EXPECT_EQ(screen.MainWindow().geometry.topLeft(), DefaultWindowPlace);
+    EXPECT_GT(screen.MenuBarHeight(), 0);
+    PlayWholeGame(plan);
+
+    const std::optional<XWindow> gameOver = screen.WaitForGameOver();
+    ASSERT_TRUE(gameOver) << "no \"Game Over!\" after the last click";
+    EXPECT_EQ(gameOver->geometry.size(), GameOverSize);
+    EXPECT_EQ(gameOver->geometry.topLeft(), screen.CentredOnMain(GameOverSize));
+    ASSERT_TRUE(screen.CloseGameOver(*gameOver));
+    ExitAndCheck();
+
+    EXPECT_EQ(IniValue(program.SettingsFile(), "Settings", "Previous0"), Player.toStdString());
+    EXPECT_EQ(Saved("HGame1"), "1");
+    EXPECT_EQ(Saved("HWon1"), "0");
+    EXPECT_EQ(Saved("HLeft1"), std::to_string(plan.cardsLeft));
+
+    // The next run offers the same player; the history shows the game in the "< 10" row.
+    StartAndChoose({});
+    const std::optional<XWindow> history = screen.OpenHistory(Player);
+    ASSERT_TRUE(history) << "History did not open";
+    const QImage shown = x.WaitForScreen(
+        [&](const QImage& s) { return DarkPixels(s, HistoryCell(*history, 0, BelowTenRow)) > 0; }, ExitTimeoutMs);
+    ASSERT_FALSE(shown.isNull()) << "the history grid was never drawn";
+    EXPECT_GT(DarkPixels(shown, HistoryCell(*history, GamesPlayedColumn, BelowTenRow)), 0) << "games played for \"< 10\" is blank";
+    EXPECT_EQ(DarkPixels(shown, HistoryCell(*history, GamesPlayedColumn, BelowTenRow + 1)), 0) << "a game shows in row \"10\"";
+    ASSERT_TRUE(screen.CloseHistory(*history, Player));
+    ExitAndCheck();
+}
+
+TEST_F(EndToEndTest, AWonGameEndsInTheWonDisplayAndIsSavedAsWon)
+{
+    // Playing every wanted card before drawing clears the test deck.
+    const GamePlan plan = GamePlan::Play(Player.toStdString(), PlayStyle::Greedy);
+    ASSERT_TRUE(plan.finished);
+    ASSERT_EQ(plan.cardsLeft, 0);
+
+    StartAndChoose(Player);
+    PlayWholeGame(plan);
+
+    // At the end the stack cards are gone, the Kings column reads "You" in
+    // black letters on the panel, and the menus are back.
+    const QRect firstStack(screen.ScreenPointOf(FirstStackCard.topLeft()), FirstStackCard.size());
+    const QImage won = x.WaitForScreen(
+        [&](const QImage& s) { return WhitePixels(s, firstStack) == 0 && screen.MenusEnabled(s); }, WonDisplayTimeoutMs);
+    ASSERT_FALSE(won.isNull()) << "the won display did not end";
+    EXPECT_GT(DarkPixels(won, firstStack), 0) << "no letter where stack 1 was";
+    ExitAndCheck();
+
+    EXPECT_EQ(Saved("HGame1"), "1");
+    EXPECT_EQ(Saved("HWon1"), "1");
+    EXPECT_EQ(Saved("HLeft1"), "0");
+}
+
+}  // namespace

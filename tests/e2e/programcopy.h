@@ -1,0 +1,37 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+
+#include <QProcess>
+#include <QString>
+#include <QTemporaryDir>
+
+// The built program copied into a fresh folder, so that it starts with no
+// settings file of its own, and runs of that copy on the X display. A run
+// still going when the copy goes away is killed.
+class ProgramCopy {
+public:
+    ProgramCopy(const QString& program, const QString& helpFile);
+    ProgramCopy(const ProgramCopy&) = delete;
+    ProgramCopy& operator=(const ProgramCopy&) = delete;
+    ~ProgramCopy();
+
+    bool IsReady() const { return ready_; }
+    std::filesystem::path SettingsFile() const;
+
+    bool Start();
+    bool IsRunning() const;
+    bool WaitForExit(int timeoutMs);
+    int ExitCode() const;
+    bool ExitedNormally() const;
+    QString Output();  // everything the run printed so far
+    void Kill();
+
+private:
+    QTemporaryDir folder_;
+    QString programPath_;
+    bool ready_ = false;
+    std::unique_ptr<QProcess> run_;
+    QString output_;
+};
