@@ -154,13 +154,17 @@ QColor TLabel3d::Color() const
 }
 
 // Assigning the colour it already shows keeps a label following its parent.
+// A colour once set is the label's own, even when it equals the parent's
+// colour of the moment: it must not follow the parent when that changes.
 void TLabel3d::SetColor(const QColor& value)
 {
-    if (value == Color())
+    if (ownColor_ && value == color_)
         return;
+    const bool shownChanges = value != Color();
     color_ = value;
     ownColor_ = true;
-    update();
+    if (shownChanges)
+        update();
 }
 
 void TLabel3d::SetFontColor(const QColor& value)

@@ -143,12 +143,21 @@ TEST_F(Label3dTest, Defaults)
 TEST_F(Label3dTest, ColourFollowsTheParentUntilSet)
 {
     TLabel3d follower(&panel);
-    follower.SetColor(Panel);  // the colour it already has: still follows
     SetBackground(panel, Blue);
     EXPECT_EQ(follower.Color(), Blue);
     follower.SetColor(Red);
     SetBackground(panel, Panel);
     EXPECT_EQ(follower.Color(), Red);
+}
+
+TEST_F(Label3dTest, AColourSetEqualToTheParentsStaysWhenTheParentChanges)
+{
+    // The column captions are set to button face on a panel that is button
+    // face too; a player's panel colour must not reach them.
+    TLabel3d caption(&panel);
+    caption.SetColor(Panel);
+    SetBackground(panel, Blue);
+    EXPECT_EQ(caption.Color(), Panel);
 }
 
 TEST_F(Label3dTest, KingsCaptionInALoweredBevel)
