@@ -62,14 +62,18 @@ protected:
         ASSERT_TRUE(program.IsReady()) << "cannot copy " << BRACKWATER_PROGRAM;
     }
 
+    // A failed test leaves a picture of the screen in the working folder and
+    // shows what the program printed.
     void TearDown() override
     {
-        if (HasFailure() && QGuiApplication::platformName() == QLatin1String("xcb")) {
+        const bool failed = HasFailure() && QGuiApplication::platformName() == QLatin1String("xcb");
+        if (failed) {
             const QString name = QString::fromUtf8(::testing::UnitTest::GetInstance()->current_test_info()->name());
             x.Grab().save(QStringLiteral("e2e-failure-") + name + QStringLiteral(".png"));
-            std::cerr << "program output:\n" << program.Output().toStdString() << '\n';
         }
         program.Kill();
+        if (failed)
+            std::cerr << "program output:\n" << program.Output().toStdString() << '\n';
     }
 
     void StartAndChoose(const QString& typedName)

@@ -34,6 +34,7 @@ std::filesystem::path ProgramCopy::SettingsFile() const
 bool ProgramCopy::Start()
 {
     Kill();
+    Output();  // keeps what the previous run printed
     run_ = std::make_unique<QProcess>();
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));

@@ -25,7 +25,7 @@ public:
     bool WaitForExit(int timeoutMs);
     int ExitCode() const;
     bool ExitedNormally() const;
-    QString Output();  // everything the run printed so far
+    QString Output();  // everything the runs printed so far
     void Kill();
 
 private:
