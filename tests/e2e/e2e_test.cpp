@@ -16,6 +16,17 @@
 #include "programcopy.h"
 #include "xdriver.h"
 
+// Readable points and sizes in failure messages.
+void PrintTo(const QPoint& point, std::ostream* out)
+{
+    *out << '(' << point.x() << ", " << point.y() << ')';
+}
+
+void PrintTo(const QSize& size, std::ostream* out)
+{
+    *out << size.width() << " x " << size.height();
+}
+
 namespace {
 
 const QString Player = QStringLiteral("PlumbLine");
@@ -140,6 +151,8 @@ TEST_F(EndToEndTest, ALostGameIsSavedAndTheNextRunShowsItInTheHistory)
     StartAndChoose({});
     const std::optional<XWindow> history = screen.OpenHistory(Player);
     ASSERT_TRUE(history) << "History did not open";
+    EXPECT_EQ(history->geometry.topLeft(), screen.CentredOnMain(history->geometry.size()))
+        << "the history dialog is not centred on the main window";
     const QImage shown = x.WaitForScreen(
         [&](const QImage& s) { return DarkPixels(s, HistoryCell(*history, 0, BelowTenRow)) > 0; }, ExitTimeoutMs);
     ASSERT_FALSE(shown.isNull()) << "the history grid was never drawn";
