@@ -4,12 +4,12 @@
 
 namespace {
 
-// Before its first showing a window's frame is not known yet; it will get the
-// same decoration as the main window.
+// Before a window exists on the screen its frame is not known, and Qt's
+// frame geometry for it can even come out a pixel smaller than the window;
+// it will get the same decoration as the main window.
 QSize OuterSize(const QWidget& dialog, const QWidget& window)
 {
-    const QSize frame = dialog.frameGeometry().size() - dialog.size();
-    if (frame != QSize(0, 0) || dialog.isVisible())
+    if (dialog.testAttribute(Qt::WA_WState_Created))
         return dialog.frameGeometry().size();
     return dialog.size() + (window.frameGeometry().size() - window.size());
 }

@@ -171,6 +171,20 @@ TEST(CentringTest, SmallerDialogSitsInTheMiddle)
     EXPECT_EQ(dialog.frameGeometry().topLeft(), CentredOver(window, dialog));
 }
 
+TEST(CentringTest, ADialogNeverShownIsCentredByItsSizeToBe)
+{
+    // Before a window exists, Qt's frame geometry for it can be a pixel short.
+    QWidget window;
+    window.resize(634, 454);
+    window.move(10, 10);
+    window.show();
+    QDialog dialog(&window, Qt::Dialog);
+    dialog.setFixedSize(460, 367);
+    CentreOverWindow(dialog, window);
+    dialog.show();
+    EXPECT_EQ(dialog.frameGeometry().topLeft(), CentredOver(window, dialog));
+}
+
 class MainDialogsTest : public ::testing::Test {
 protected:
     void SetUp() override
