@@ -20,7 +20,7 @@ QColor Rgb(TColor c)
 
 }  // namespace
 
-// ---- "Options" page --------------------------------------------------------
+// "Options" page
 
 using OptionsPageTest = TOptionsDialogTest;
 
@@ -102,7 +102,7 @@ TEST_F(OptionsPageTest, CaptionsAndGroupBoxesAsLaidOut)
     EXPECT_EQ(Find<QWidget>("rad30")->pos(), QPoint(110, 68));
 }
 
-// ---- "Card Backs" page -----------------------------------------------------
+// "Card Backs" page
 
 using CardBackPageTest = TOptionsDialogTest;
 
@@ -149,7 +149,7 @@ TEST_F(CardBackPageTest, ABackWithoutASampleHidesTheMarkerUntilOneIsPicked)
     EXPECT_EQ(settings.CardBack, 5);
 }
 
-// ---- "Color" page ----------------------------------------------------------
+// "Color" page
 
 using ColorPageTest = TOptionsDialogTest;
 
