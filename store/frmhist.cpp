@@ -25,7 +25,6 @@ constexpr int GridColWidth = 110;
 constexpr int GridRowHeight = 20;
 constexpr int GridPixels = 12;
 constexpr int PanelPixels = 13;
-constexpr int ButtonPixels = 13;
 // Row 1 gathers the piles below this size and the last row those above 40.
 constexpr int SmallestCountedPile = 10;
 constexpr int RowToPileSize = 8;
@@ -58,17 +57,6 @@ TPanel* MakePanel(QWidget* parent, const char* name, const QRect& bounds, const 
     // Set on the caption itself: a style sheet keeps it from taking the panel's font.
     caption->setFont(font);
     return panel;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, const QRect& bounds,
-                        const QString& glyph)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(bounds);
-    button->setFont(ArialFont(ButtonPixels));
-    SetButtonGlyph(*button, glyph, QString());
-    return button;
 }
 
 QString PileSizeText(int row)
@@ -129,8 +117,8 @@ void Tfrm_Hist::CreatePanels()
 
 void Tfrm_Hist::CreateButtons()
 {
-    btn_Zero = MakeButton(this, "btn_Zero", QStringLiteral("&Zero"), ZeroBounds, QStringLiteral("ZERO"));
-    btn_OK = MakeButton(this, "btn_OK", QStringLiteral("&OK"), OkBounds, QStringLiteral("TICK"));
+    btn_Zero = MakeGlyphButton(this, "btn_Zero", QStringLiteral("&Zero"), ZeroBounds, QStringLiteral("ZERO"));
+    btn_OK = MakeGlyphButton(this, "btn_OK", QStringLiteral("&OK"), OkBounds, QStringLiteral("TICK"));
     btn_OK->setDefault(true);
     connect(btn_Zero, &QPushButton::clicked, this, &Tfrm_Hist::btn_ZeroClick);
     connect(btn_OK, &QPushButton::clicked, this, &QDialog::accept);

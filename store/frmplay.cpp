@@ -22,7 +22,6 @@ namespace {
 
 constexpr int TitlePixels = 21;
 constexpr int NamePixels = 12;
-constexpr int ButtonPixels = 13;
 constexpr int ListLineHeight = 15;
 constexpr int EditLineHeight = 21;
 
@@ -34,17 +33,6 @@ const QRect DeleteBounds{151, 207, 69, 32};
 const QRect OkBounds{235, 207, 69, 32};
 
 const QString RefusedNameText = QStringLiteral("A player's name cannot contain \"]\" or be \"Settings\".");
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, const QRect& bounds,
-                        const QString& glyph)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(bounds);
-    button->setFont(ArialFont(ButtonPixels));
-    SetButtonGlyph(*button, glyph, QString());
-    return button;
-}
 
 bool IsEnterKey(int key)
 {
@@ -120,10 +108,10 @@ void Tfrm_Player::CreateNameBox()
 
 void Tfrm_Player::CreateButtons()
 {
-    btn_Exit = MakeButton(this, "btn_Exit", QStringLiteral("E&xit"), ExitBounds, QStringLiteral("EXIT"));
-    btn_Delete = MakeButton(this, "btn_Delete", QStringLiteral("&Delete"), DeleteBounds, QStringLiteral("DELETE"));
+    btn_Exit = MakeGlyphButton(this, "btn_Exit", QStringLiteral("E&xit"), ExitBounds, QStringLiteral("EXIT"));
+    btn_Delete = MakeGlyphButton(this, "btn_Delete", QStringLiteral("&Delete"), DeleteBounds, QStringLiteral("DELETE"));
     btn_Delete->setEnabled(false);
-    btn_OK = MakeButton(this, "btn_OK", QStringLiteral("&OK"), OkBounds, QStringLiteral("TICK"));
+    btn_OK = MakeGlyphButton(this, "btn_OK", QStringLiteral("&OK"), OkBounds, QStringLiteral("TICK"));
     btn_OK->setDefault(true);
     connect(btn_Exit, &QPushButton::clicked, this, &Tfrm_Player::btn_ExitClick);
     connect(btn_Delete, &QPushButton::clicked, this, &Tfrm_Player::btn_DeleteClick);

@@ -3,8 +3,10 @@
 #include <QAbstractButton>
 #include <QIcon>
 #include <QPixmap>
+#include <QPushButton>
 
 #include "pictures.h"
+#include "uifonts.h"
 
 void SetButtonGlyph(QAbstractButton& button, const QString& pictureName, const QString& fallbackText,
                     const QString& disabledName)
@@ -21,4 +23,16 @@ void SetButtonGlyph(QAbstractButton& button, const QString& pictureName, const Q
         icon.addPixmap(QPixmap::fromImage(disabled), QIcon::Disabled);
     button.setIcon(icon);
     button.setIconSize(picture.size());
+}
+
+QPushButton* MakeGlyphButton(QWidget* parent, const char* name, const QString& caption, const QRect& bounds,
+                             const QString& glyph)
+{
+    constexpr int ButtonPixels = 13;
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(bounds);
+    button->setFont(ArialFont(ButtonPixels));
+    SetButtonGlyph(*button, glyph, QString());
+    return button;
 }
