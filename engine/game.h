@@ -22,7 +22,9 @@ public:
     // A safety net for the re-deal loop on top of that.
     static constexpr int MostDealsPerGame = 1000;
 
+    // The game keeps referring to the player's name, which changes with the player.
     Game(GameView& view, const GameSettings& settings, GameHistory& history, const std::string& playerName);
+    Game(GameView&, const GameSettings&, GameHistory&, std::string&&) = delete;
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 

@@ -39,6 +39,7 @@ public:
     static constexpr int ClientHeight = 435;
 
     Tfrm_Main(GameSettings& settings, GameHistory& history, const std::string& playerName, QWidget* parent = nullptr);
+    Tfrm_Main(GameSettings&, GameHistory&, std::string&&, QWidget* = nullptr) = delete;  // the name must outlive the window
     ~Tfrm_Main() override;
     Tfrm_Main(const Tfrm_Main&) = delete;
     Tfrm_Main& operator=(const Tfrm_Main&) = delete;

@@ -59,7 +59,7 @@ class CountersInWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        window = std::make_unique<MainWindowProbe>(settings, history, "PlumbLine");
+        window = std::make_unique<MainWindowProbe>(settings, history, player);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
@@ -69,6 +69,7 @@ protected:
 
     GameSettings settings;
     GameHistory history;
+    std::string player = "PlumbLine";  // the game keeps a reference to the name
     std::unique_ptr<MainWindowProbe> window;
 };
 

@@ -12,6 +12,7 @@
 class MainWindowProbe : public Tfrm_Main {
 public:
     MainWindowProbe(GameSettings& settings, GameHistory& history, const std::string& playerName);
+    MainWindowProbe(GameSettings&, GameHistory&, std::string&&) = delete;
 
     std::function<void()> DuringDeal;
     int DealsBegun = 0;
