@@ -6,13 +6,7 @@
 
 namespace {
 
-struct NearlyWonGame : ::testing::Test {
-    RecordingView view;
-    GameSettings settings;
-    GameHistory history;
-    std::string player = "PlumbLine";
-    Game game{view, settings, history, player};
-
+struct NearlyWonGame : ::testing::Test, TestDeckTable {
     // Every stack complete but the Aces diamonds, which waits for the King of
     // diamonds lying alone on spot 13; the draw pile is empty.
     void SetUp() override
@@ -94,13 +88,7 @@ TEST_F(NearlyWonGame, NewGameStopsTheRipple)
 // The test deal with both kings buried and all but the twos and threes of
 // spades moved from the draw pile to the bottom of spot 7: nothing can ever
 // be played.
-struct HopelessGame : ::testing::Test {
-    RecordingView view;
-    GameSettings settings;
-    GameHistory history;
-    std::string player = "PlumbLine";
-    Game game{view, settings, history, player};
-
+struct HopelessGame : ::testing::Test, TestDeckTable {
     void SetUp() override
     {
         game.NewGame();

@@ -22,6 +22,16 @@ struct GameSnapshot {
     friend bool operator==(const GameSnapshot&, const GameSnapshot&) = default;
 };
 
+// A game of the test deck's player, shown on a recording view; fixtures
+// derive from it.
+struct TestDeckTable {
+    RecordingView view;
+    GameSettings settings;
+    GameHistory history;
+    std::string player = "PlumbLine";
+    Game game{view, settings, history, player};
+};
+
 // Cards placed on a stack so far, bottom first.
 std::vector<int> CardsOnStack(const GameState& s, int stack);
 

@@ -11,12 +11,7 @@ namespace {
 constexpr CardCode KingOfClubs = 52, KingOfDiamonds = 39, QueenOfClubs = 51, AceOfClubs = 40;
 constexpr int KingsClubs = 1, KingsDiamonds = 4, AcesClubs = 5;
 
-struct TestDeckGame : ::testing::Test {
-    RecordingView view;
-    GameSettings settings;
-    GameHistory history;
-    std::string player = "PlumbLine";
-    Game game{view, settings, history, player};
+struct TestDeckGame : ::testing::Test, TestDeckTable {
     const GameState& s = game.State();
 
     void SetUp() override { game.NewGame(); view.ClearLog(); }

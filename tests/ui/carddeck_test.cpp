@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QWidget>
 
+#include "paintcounter.h"
 #include "carddeck.h"
 #include "pictures.h"
 
@@ -24,19 +25,6 @@ const QColor Grey(128, 128, 128);
 const QColor Yellow(255, 255, 0);  // the card colour 0x00FFFF
 const QColor Magenta(255, 0, 255);
 constexpr QRgb White = 0xFFFFFFFFu;
-
-class PaintCounter : public QObject {
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
 
 void SetBackground(QWidget& panel, const QColor& colour)
 {

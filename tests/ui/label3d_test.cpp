@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QWidget>
 
+#include "paintcounter.h"
 #include "label3d.h"
 
 static void PrintTo(const QColor& colour, std::ostream* os)
@@ -76,19 +77,6 @@ std::optional<QRect> InkBox(const QImage& image, const QColor& colour, const QRe
                 box = box ? box->united(QRect(x, y, 1, 1)) : QRect(x, y, 1, 1);
     return box;
 }
-
-class PaintCounter : public QObject {
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
 
 class Label3dTest : public ::testing::Test {
 protected:
