@@ -42,7 +42,7 @@ void TFileListBox::Fill()
     if (directory_.isEmpty())
         return;
     QDir folder(directory_);
-    folder.setNameFilters({mask_});
+    folder.setNameFilters(mask_.split(u' ', Qt::SkipEmptyParts));
     // Without QDir::CaseSensitive the mask ignores letter case, as "*.wav"
     // always has for this program.
     folder.setFilter(QDir::Files | QDir::Readable);
