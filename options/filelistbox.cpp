@@ -48,8 +48,9 @@ void TFileListBox::Fill()
     folder.setFilter(QDir::Files | QDir::Readable);
     folder.setSorting(QDir::Name | QDir::IgnoreCase);
     const QIcon glyph = QApplication::style()->standardIcon(QStyle::SP_FileIcon);
+    // The hint shows a name too long for the list whole.
     for (const QFileInfo& file : folder.entryInfoList())
-        new QListWidgetItem(glyph, file.fileName(), this);
+        (new QListWidgetItem(glyph, file.fileName(), this))->setToolTip(file.fileName());
 }
 
 void TFileListBox::mousePressEvent(QMouseEvent* event)

@@ -267,7 +267,7 @@ void TSoundPage::ShowSoundNames()
             name = StoredSoundName(QString::fromStdString(name)).toStdString();
     }
     for (int event = 1; event <= SoundEventCount; ++event)
-        lbl_Sound[event]->SetCaption(QString::fromStdString(settings_.SoundName[event]));
+        ShowName(event, QString::fromStdString(settings_.SoundName[event]));
 }
 
 void TSoundPage::ShowSoundSwitch()
@@ -313,6 +313,13 @@ void TSoundPage::LabelMouseDown(TLabel3d* sender, Qt::MouseButton button)
         PopupEvent = sender->Tag();
         popSound->popup(drag_->PressGlobalPos());
     }
+}
+
+// A long name does not fit its label; the hint shows it whole.
+void TSoundPage::ShowName(int event, const QString& name)
+{
+    lbl_Sound[event]->SetCaption(name);
+    lbl_Sound[event]->setToolTip(name);
 }
 
 int TSoundPage::EventOfLabel(const QWidget* widget) const
@@ -366,7 +373,7 @@ bool TSoundPage::TrashDragOver() const
 void TSoundPage::LabelDragDrop(int event)
 {
     const QString name = StoredSoundName(lst_Sound->SelectedFile());
-    lbl_Sound[event]->SetCaption(name);
+    ShowName(event, name);
     settings_.SoundName[event] = name.toStdString();
     settings_.SoundPath[event] = DirectoryWithSeparator(lst_Sound->Directory()).toStdString();
 }
@@ -392,7 +399,7 @@ void TSoundPage::TrashDragDrop()
 
 void TSoundPage::ClearEvent(int event)
 {
-    lbl_Sound[event]->SetCaption(QString());
+    ShowName(event, QString());
     settings_.SoundName[event].clear();
     settings_.SoundPath[event].clear();
 }

@@ -59,6 +59,7 @@ private:
     void CreateSwitch(bool waveDeviceAvailable);
     void CreateMenu(bool waveDeviceAvailable);
     TLabel3d* AddLabel(const QString& name, const QRect& bounds);
+    void ShowName(int event, const QString& name);
     int EventOfLabel(const QWidget* widget) const;
     void ClearEvent(int event);
     QString ListFilePath() const;

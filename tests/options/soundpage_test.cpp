@@ -199,6 +199,7 @@ TEST_F(SoundPageTest, DottedAndLongNamesAreKeptWholeAcrossShowings)
         for (int event : {12, Undo}) {
             EXPECT_EQ(Stored(event), LongName);
             EXPECT_EQ(SoundLabel(event)->Caption(), LongName);
+            EXPECT_EQ(SoundLabel(event)->toolTip(), LongName) << "too long for the label, shown whole as a hint";
         }
     }
 }
