@@ -18,7 +18,8 @@ inline constexpr TColor clAqua = 0xFFFF00;
 inline constexpr std::uint8_t LevelEasy = 1;
 inline constexpr std::uint8_t LevelHard = 2;
 
-inline constexpr std::size_t SoundNameLength = 20;
+// Percent of the output's own loudness that every sound is played at.
+inline constexpr int FullVolume = 100;
 
 // The current player's settings. Every reader looks at the fields at the
 // moment of use, so a change in the options dialog counts from the next move.
@@ -36,6 +37,7 @@ struct GameSettings {
     bool DrawTop = true;
     bool SoundOn = false;
     bool PeekAtAll = true;
+    int SoundVolume = FullVolume;
     // Indexed by sound event 1..12; index 0 is unused.
     std::array<std::string, SoundEventCount + 1> SoundName;
     std::array<std::string, SoundEventCount + 1> SoundPath;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
 #include <QStyle>
 
 namespace {
@@ -61,4 +62,14 @@ void TDirectoryListBox::OpenEntry(QListWidgetItem* item)
 {
     if (item != nullptr)
         SetDirectory(item->data(PathRole).toString());
+}
+
+void TDirectoryListBox::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+        QListWidget::keyPressEvent(event);
+        return;
+    }
+    OpenEntry(currentItem());
+    event->accept();
 }

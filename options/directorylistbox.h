@@ -4,7 +4,8 @@
 
 // The directory being browsed: its path from the root down, each level
 // indented under the one before, followed by its subdirectories. Opening
-// (double-click or Enter) an entry browses there. The process's current
+// (double-click or Enter) an entry browses there; Enter goes no further,
+// so it never presses a dialog's default button. The process's current
 // directory is never changed.
 class TDirectoryListBox final : public QListWidget {
     Q_OBJECT
@@ -18,6 +19,9 @@ public:
 
 signals:
     void DirectoryChanged(const QString& directory);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Fill();

@@ -42,14 +42,15 @@ void TFileListBox::Fill()
     if (directory_.isEmpty())
         return;
     QDir folder(directory_);
-    folder.setNameFilters({mask_});
+    folder.setNameFilters(mask_.split(u' ', Qt::SkipEmptyParts));
     // Without QDir::CaseSensitive the mask ignores letter case, as "*.wav"
     // always has for this program.
     folder.setFilter(QDir::Files | QDir::Readable);
     folder.setSorting(QDir::Name | QDir::IgnoreCase);
     const QIcon glyph = QApplication::style()->standardIcon(QStyle::SP_FileIcon);
+    // The hint shows a name too long for the list whole.
     for (const QFileInfo& file : folder.entryInfoList())
-        new QListWidgetItem(glyph, file.fileName(), this);
+        (new QListWidgetItem(glyph, file.fileName(), this))->setToolTip(file.fileName());
 }
 
 void TFileListBox::mousePressEvent(QMouseEvent* event)

@@ -13,7 +13,7 @@ public:
 
     QString Directory() const { return directory_; }
     void SetDirectory(const QString& directory);
-    // A shell pattern, matched without regard to letter case.
+    // Shell patterns separated by spaces, matched without regard to letter case.
     void SetMask(const QString& mask);
     // The selected file's name as listed; empty when none is selected.
     QString SelectedFile() const;

@@ -36,7 +36,8 @@ TfrmOptions::TfrmOptions(GameSettings& settings, bool waveDeviceAvailable, TOpti
 {
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(QStringLiteral("Brackwater Options"));
-    setModal(true);
+    // Modal to the table only, so that the help it opens can be used meanwhile.
+    setWindowModality(Qt::WindowModal);
     setFont(ArialFont(TextPixels));
     UseButtonFaceBackground(*this);
     setFixedSize(ClientWidth, ClientHeight);

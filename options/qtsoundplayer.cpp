@@ -1,5 +1,6 @@
 #include "qtsoundplayer.h"
 
+#include <algorithm>
 #include <chrono>
 #include <optional>
 
@@ -11,7 +12,8 @@
 #include <QMediaDevices>
 #include <QTimer>
 
-#include "wavefile.h"
+#include "gamesettings.h"
+#include "soundfile.h"
 
 namespace {
 
@@ -27,6 +29,13 @@ bool Failed(const QAudioSink& sink)
     return sink.error() != QAudio::NoError && sink.error() != QAudio::UnderrunError;
 }
 
+// The slider is read as the ear hears it: half way sounds half as loud.
+float LinearVolume(int volume)
+{
+    const float fraction = static_cast<float>(std::clamp(volume, 0, FullVolume)) / FullVolume;
+    return QAudio::convertVolume(fraction, QAudio::LogarithmicVolumeScale, QAudio::LinearVolumeScale);
+}
+
 }
 
 int TQtSoundPlayer::OutputDeviceCount()
@@ -34,25 +43,26 @@ int TQtSoundPlayer::OutputDeviceCount()
     return static_cast<int>(QMediaDevices::audioOutputs().size());
 }
 
-bool TQtSoundPlayer::PlaySync(const QString& path)
+bool TQtSoundPlayer::PlaySync(const QString& path, int volume)
 {
     // With no output a sink never reaches the end of the sound, so waiting for
     // it would hang.
     if (OutputDeviceCount() == 0)
         return false;
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    const std::optional<TWaveFile> wave = TWaveFile::Load(path);
-    if (device.isNull() || !wave || wave->Samples().isEmpty() || !device.isFormatSupported(wave->Format()))
+    const std::optional<TSoundFile> sound = TSoundFile::Load(path);
+    if (device.isNull() || !sound || !device.isFormatSupported(sound->Format()))
         return false;
-    return PlayToEnd(device, *wave);
+    return PlayToEnd(device, *sound, volume);
 }
 
-bool TQtSoundPlayer::PlayToEnd(const QAudioDevice& device, const TWaveFile& wave)
+bool TQtSoundPlayer::PlayToEnd(const QAudioDevice& device, const TSoundFile& wave, int volume)
 {
     QBuffer source;
     source.setData(wave.Samples());
     source.open(QIODevice::ReadOnly);
     QAudioSink sink(device, wave.Format());
+    sink.setVolume(LinearVolume(volume));
 
     const qint64 length = wave.Duration().count();
     const milliseconds limit = std::chrono::ceil<milliseconds>(wave.Duration()) + SafetyMargin;

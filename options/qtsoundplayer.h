@@ -4,16 +4,16 @@
 
 #include "soundplayer.h"
 
-class TWaveFile;
+class TSoundFile;
 
-// Plays WAV files on the desktop's default audio output through Qt
+// Plays sound files on the desktop's default audio output through Qt
 // Multimedia, waiting in a local event loop that lets the window paint but
 // holds user input back until the sound has been heard.
 class TQtSoundPlayer final : public TSoundPlayer {
 public:
     int OutputDeviceCount() override;
-    bool PlaySync(const QString& path) override;
+    bool PlaySync(const QString& path, int volume) override;
 
 private:
-    static bool PlayToEnd(const QAudioDevice& device, const TWaveFile& wave);
+    static bool PlayToEnd(const QAudioDevice& device, const TSoundFile& sound, int volume);
 };

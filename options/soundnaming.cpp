@@ -2,43 +2,19 @@
 
 namespace {
 
-const QString SoundExtension = QStringLiteral(".wav");
+const QString WaveExtension = QStringLiteral(".wav");
 constexpr QChar Separator = u'/';
-
-// A "." before any of these belongs to a directory or a drive, not the name.
-bool EndsPathPart(QChar c)
-{
-    return c == u'/' || c == u'\\' || c == u':';
-}
 
 }  // namespace
 
-QString WithoutExtension(const QString& fileName)
+QString StoredSoundName(const QString& fileName)
 {
-    const qsizetype dot = fileName.lastIndexOf(u'.');
-    if (dot < 0)
-        return fileName;
-    for (qsizetype i = dot + 1; i < fileName.size(); ++i)
-        if (EndsPathPart(fileName[i]))
-            return fileName;
-    return fileName.left(dot);
-}
-
-QString LeftCharacters(const QString& text, qsizetype count)
-{
-    qsizetype end = 0;
-    for (qsizetype taken = 0; taken < count && end < text.size(); ++taken)
-        end += text[end].isHighSurrogate() && end + 1 < text.size() ? 2 : 1;
-    return text.left(end);
+    if (fileName.size() > WaveExtension.size() && fileName.endsWith(WaveExtension, Qt::CaseInsensitive))
+        return fileName.chopped(WaveExtension.size());
+    return fileName;
 }
 
 QString DirectoryWithSeparator(const QString& directory)
 {
     return directory.endsWith(Separator) ? directory : directory + Separator;
-}
-
-QString AssignedSoundFile(const GameSettings& settings, int event)
-{
-    return QString::fromStdString(settings.SoundPath[event]) + QString::fromStdString(settings.SoundName[event])
-        + SoundExtension;
 }

@@ -1,12 +1,16 @@
 #include "soundpage.h"
 
+#include <algorithm>
+
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QPixmap>
 #include <QRadioButton>
+#include <QSlider>
 
 #include "directorylistbox.h"
 #include "drivecombobox.h"
@@ -17,6 +21,7 @@
 #include "uifonts.h"
 #include "pagedrag.h"
 #include "pictures.h"
+#include "soundevents.h"
 #include "soundnaming.h"
 #include "soundplayer.h"
 
@@ -26,8 +31,14 @@ constexpr int BrowserLeft = 8;
 constexpr int BrowserWidth = 130;
 constexpr int DriveTop = 6;
 const QRect DirectoryBounds{BrowserLeft, 34, BrowserWidth, 84};
-const QRect FileListBounds{BrowserLeft, 138, BrowserWidth, 132};
-const QString SoundMask = QStringLiteral("*.wav");
+const QRect FileListBounds{BrowserLeft, 138, BrowserWidth, 106};
+constexpr int FileTypeTop = 248;
+const QString WaveMask = QStringLiteral("*.wav");
+const QString AnySoundMask = QStringLiteral("*.wav *.ogg *.oga *.flac *.opus");
+
+const QRect VolumeCaptionBounds{150, 246, 50, 22};
+const QRect VolumeBounds{200, 246, 106, 22};
+constexpr int VolumePageStep = 10;
 
 const QPoint SpeakersPlace{144, 168};
 const QPoint TrashPlace{380, 160};
@@ -96,11 +107,6 @@ QRadioButton* MakeSwitch(QGroupBox* box, const char* name, const QString& captio
     return radio;
 }
 
-std::string CutName(const QString& name)
-{
-    return LeftCharacters(name, static_cast<qsizetype>(SoundNameLength)).toStdString();
-}
-
 }  // namespace
 
 TSoundPage::TSoundPage(GameSettings& settings, bool waveDeviceAvailable, TSoundPlayer& player, QWidget* parent)
@@ -115,6 +121,7 @@ TSoundPage::TSoundPage(GameSettings& settings, bool waveDeviceAvailable, TSoundP
     CreateEventLabels();
     CreateDropTargets();
     CreateSwitch(waveDeviceAvailable);
+    CreateVolume();
     CreateMenu(waveDeviceAvailable);
 }
 
@@ -138,7 +145,7 @@ void TSoundPage::CreateBrowser()
     lst_Sound = new TFileListBox(this);
     lst_Sound->setObjectName(QStringLiteral("lst_Sound"));
     lst_Sound->setGeometry(FileListBounds);
-    lst_Sound->SetMask(SoundMask);
+    lst_Sound->SetMask(WaveMask);
     drag_->AddSource(*lst_Sound->viewport());
     connect(lst_Sound, &TFileListBox::MouseDown, this, &TSoundPage::ListMouseDown);
 
@@ -148,6 +155,23 @@ void TSoundPage::CreateBrowser()
         drvSound->ShowDriveOf(directory);
     });
     dirSound->SetDirectory(QDir::currentPath());
+    CreateFileType();
+}
+
+// Wave files stay the default; the second choice adds the other formats the
+// player decodes.
+void TSoundPage::CreateFileType()
+{
+    cmb_FileType = new QComboBox(this);
+    cmb_FileType->setObjectName(QStringLiteral("cmb_FileType"));
+    cmb_FileType->addItem(QStringLiteral("Wave Files"), WaveMask);
+    cmb_FileType->addItem(QStringLiteral("All Sound Files"), AnySoundMask);
+    for (int i = 0; i < cmb_FileType->count(); ++i)
+        cmb_FileType->setItemData(i, cmb_FileType->itemData(i), Qt::ToolTipRole);
+    cmb_FileType->move(BrowserLeft, FileTypeTop);
+    cmb_FileType->resize(BrowserWidth, cmb_FileType->sizeHint().height());
+    connect(cmb_FileType, &QComboBox::currentIndexChanged, this,
+            [this] { lst_Sound->SetMask(cmb_FileType->currentData().toString()); });
 }
 
 TLabel3d* TSoundPage::AddLabel(const QString& name, const QRect& bounds)
@@ -208,6 +232,22 @@ void TSoundPage::CreateSwitch(bool waveDeviceAvailable)
     grp_sound->setToolTip(NoDeviceHint);
 }
 
+void TSoundPage::CreateVolume()
+{
+    trk_Volume = new QSlider(Qt::Horizontal, this);
+    trk_Volume->setObjectName(QStringLiteral("trk_Volume"));
+    trk_Volume->setRange(0, FullVolume);
+    trk_Volume->setPageStep(VolumePageStep);
+    trk_Volume->setGeometry(VolumeBounds);
+    trk_Volume->setToolTip(QStringLiteral("Volume of Every Sound"));
+    connect(trk_Volume, &QSlider::valueChanged, this, [this](int value) { settings_.SoundVolume = value; });
+
+    lbl_Volume = new QLabel(QStringLiteral("&Volume"), this);
+    lbl_Volume->setObjectName(QStringLiteral("lbl_Volume"));
+    lbl_Volume->setGeometry(VolumeCaptionBounds);
+    lbl_Volume->setBuddy(trk_Volume);
+}
+
 void TSoundPage::CreateMenu(bool waveDeviceAvailable)
 {
     popSound = new QMenu(this);
@@ -224,15 +264,16 @@ void TSoundPage::ShowSoundNames()
     for (int event = 1; event <= LastTidiedEvent; ++event) {
         std::string& name = settings_.SoundName[event];
         if (!name.empty())
-            name = CutName(WithoutExtension(QString::fromStdString(name)));
+            name = StoredSoundName(QString::fromStdString(name)).toStdString();
     }
     for (int event = 1; event <= SoundEventCount; ++event)
-        lbl_Sound[event]->SetCaption(QString::fromStdString(settings_.SoundName[event]));
+        ShowName(event, QString::fromStdString(settings_.SoundName[event]));
 }
 
 void TSoundPage::ShowSoundSwitch()
 {
     (settings_.SoundOn ? rad_On : rad_Off)->setChecked(true);
+    trk_Volume->setValue(std::clamp(settings_.SoundVolume, 0, FullVolume));
 }
 
 void TSoundPage::hideEvent(QHideEvent* event)
@@ -272,6 +313,13 @@ void TSoundPage::LabelMouseDown(TLabel3d* sender, Qt::MouseButton button)
         PopupEvent = sender->Tag();
         popSound->popup(drag_->PressGlobalPos());
     }
+}
+
+// A long name does not fit its label; the hint shows it whole.
+void TSoundPage::ShowName(int event, const QString& name)
+{
+    lbl_Sound[event]->SetCaption(name);
+    lbl_Sound[event]->setToolTip(name);
 }
 
 int TSoundPage::EventOfLabel(const QWidget* widget) const
@@ -320,20 +368,20 @@ bool TSoundPage::TrashDragOver() const
     return dragItem_ == TDragItem::EventLabel;
 }
 
-// The label shows the whole name; the setting keeps its first 20 characters.
-// The directory is kept whole: cut, it would name a file that is not there.
+// Name and directory are kept whole: cut, they would name a file that is
+// not there.
 void TSoundPage::LabelDragDrop(int event)
 {
-    const QString name = WithoutExtension(lst_Sound->SelectedFile());
-    lbl_Sound[event]->SetCaption(name);
-    settings_.SoundName[event] = CutName(name);
+    const QString name = StoredSoundName(lst_Sound->SelectedFile());
+    ShowName(event, name);
+    settings_.SoundName[event] = name.toStdString();
     settings_.SoundPath[event] = DirectoryWithSeparator(lst_Sound->Directory()).toStdString();
 }
 
 void TSoundPage::SpeakerDragDrop()
 {
     if (dragItem_ == TDragItem::EventLabel)
-        PlayPreview(AssignedSoundFile(settings_, dragEvent_));
+        PlayPreview(EventSoundPath(settings_, static_cast<SoundEvent>(dragEvent_)));
     else if (dragItem_ == TDragItem::ListFile)
         PlayPreview(ListFilePath());
 }
@@ -351,7 +399,7 @@ void TSoundPage::TrashDragDrop()
 
 void TSoundPage::ClearEvent(int event)
 {
-    lbl_Sound[event]->SetCaption(QString());
+    ShowName(event, QString());
     settings_.SoundName[event].clear();
     settings_.SoundPath[event].clear();
 }
@@ -361,7 +409,7 @@ void TSoundPage::PlayPreview(const QString& fileName)
     if (fileName.isEmpty())
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    player_.PlaySync(fileName);
+    player_.PlaySync(fileName, settings_.SoundVolume);
     QApplication::restoreOverrideCursor();
 }
 
@@ -374,5 +422,5 @@ void TSoundPage::popDeleteClick()
 void TSoundPage::popPlayClick()
 {
     if (PopupEvent != 0)
-        PlayPreview(AssignedSoundFile(settings_, PopupEvent));
+        PlayPreview(EventSoundPath(settings_, static_cast<SoundEvent>(PopupEvent)));
 }

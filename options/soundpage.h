@@ -8,10 +8,12 @@
 #include "soundevent.h"
 
 class QAction;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QMenu;
 class QRadioButton;
+class QSlider;
 class TDirectoryListBox;
 class TDriveComboBox;
 class TFileListBox;
@@ -19,10 +21,10 @@ class TLabel3d;
 class TPageDrag;
 class TSoundPlayer;
 
-// The "Sound" page: WAV files are dragged from a small file browser onto
+// The "Sound" page: sound files are dragged from a small file browser onto
 // the labels of the twelve sound events; a label dragged onto the
 // loudspeakers plays its sound, onto the waste bin clears it; a right-click
-// menu on a label does the same; and the sound switch.
+// menu on a label does the same; the sound switch and the volume.
 class TSoundPage final : public QWidget {
     Q_OBJECT
 
@@ -35,7 +37,8 @@ public:
     // The first step of every showing: tidies the stored names and shows
     // each event's name on its label.
     void ShowSoundNames();
-    // The last step of every showing: the switch follows the setting.
+    // The last step of every showing: the switch and the volume follow the
+    // settings.
     void ShowSoundSwitch();
     // Plays a file for listening, with the wait cursor meanwhile.
     void PlayPreview(const QString& fileName);
@@ -49,11 +52,14 @@ private:
     enum class TDragItem { None, ListFile, EventLabel };
 
     void CreateBrowser();
+    void CreateFileType();
+    void CreateVolume();
     void CreateEventLabels();
     void CreateDropTargets();
     void CreateSwitch(bool waveDeviceAvailable);
     void CreateMenu(bool waveDeviceAvailable);
     TLabel3d* AddLabel(const QString& name, const QRect& bounds);
+    void ShowName(int event, const QString& name);
     int EventOfLabel(const QWidget* widget) const;
     void ClearEvent(int event);
     QString ListFilePath() const;
@@ -85,6 +91,9 @@ private:
     TDriveComboBox* drvSound = nullptr;
     TDirectoryListBox* dirSound = nullptr;
     TFileListBox* lst_Sound = nullptr;
+    QComboBox* cmb_FileType = nullptr;
+    QLabel* lbl_Volume = nullptr;
+    QSlider* trk_Volume = nullptr;
     QLabel* imgSound = nullptr;
     QLabel* img_Trash = nullptr;
     QGroupBox* grp_sound = nullptr;

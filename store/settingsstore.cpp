@@ -1,5 +1,6 @@
 #include "settingsstore.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "inivalue.h"
@@ -24,6 +25,7 @@ constexpr std::string_view ShowPlaysKey = "Show Plays";
 constexpr std::string_view DrawTopKey = "Draw Top";
 constexpr std::string_view SoundOnKey = "Sound";
 constexpr std::string_view PeekAtAllKey = "Peek at All";
+constexpr std::string_view VolumeKey = "Volume";
 constexpr std::string_view SoundNameKey = "Sound";
 constexpr std::string_view SoundPathKey = "Paths";
 constexpr std::string_view GamesKey = "HGame";
@@ -93,14 +95,16 @@ void ReadOptions(const SectionReader& read, GameSettings& settings)
     settings.DrawTop = read.Bool(DrawTopKey, Defaults.DrawTop);
     settings.SoundOn = read.Bool(SoundOnKey, Defaults.SoundOn);
     settings.PeekAtAll = read.Bool(PeekAtAllKey, Defaults.PeekAtAll);
+    settings.SoundVolume = std::clamp(read.Integer(VolumeKey, Defaults.SoundVolume), 0, FullVolume);
 }
 
 void ReadSounds(const SectionReader& read, GameSettings& settings)
 {
     for (int n = 1; n <= SoundEventCount; ++n) {
         const auto i = static_cast<std::size_t>(n);
-        settings.SoundName[i] = CutToCharacters(read.Text(Numbered(SoundNameKey, n)), SoundNameLength);
-        // Directories are kept whole: a deep home folder would otherwise never play.
+        // Names and directories are kept whole: cut, they would name a file
+        // that is not there.
+        settings.SoundName[i] = read.Text(Numbered(SoundNameKey, n));
         settings.SoundPath[i] = read.Text(Numbered(SoundPathKey, n));
     }
 }
@@ -135,6 +139,7 @@ void WriteOptions(TIniDocument& doc, std::string_view section, const GameSetting
     doc.SetValue(section, DrawTopKey, BoolText(s.DrawTop));
     doc.SetValue(section, SoundOnKey, BoolText(s.SoundOn));
     doc.SetValue(section, PeekAtAllKey, BoolText(s.PeekAtAll));
+    doc.SetValue(section, VolumeKey, IntegerText(s.SoundVolume));
 }
 
 void WriteSounds(TIniDocument& doc, std::string_view section, const GameSettings& s)

@@ -17,6 +17,7 @@ packages=(
   fonts-liberation fonts-dejavu-core
   xvfb xauth xdotool x11-utils
   pulseaudio pulseaudio-utils
+  libsndfile1-dev
 )
 
 install_missing() {

@@ -170,7 +170,7 @@ Tfrm_Main::Tfrm_Main(GameSettings& settings, GameHistory& history, const std::st
 
     frm_About = new Tfrm_About(this);
     frm_lose = new Tfrm_lose(this);
-    helpViewer_ = new THelpViewer(this);
+    helpViewer_ = std::make_unique<THelpViewer>();
 
     FitStackLabels();
     ApplySettings();
@@ -754,6 +754,8 @@ void Tfrm_Main::mnu_OptionsClick()
         return;
     CentreOverWindow(*frmOptions, *this);
     frmOptions->exec();
+    // Saved now rather than only at exit, so that no later crash loses them.
+    SaveSettings();
 }
 
 void Tfrm_Main::mnu_HistoryClick()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <string>
 
 #include <QMainWindow>
@@ -211,7 +212,9 @@ private:
     Tfrm_lose* frm_lose = nullptr;
     Tfrm_Player* frm_Player = nullptr;
     TfrmOptions* frmOptions = nullptr;
-    THelpViewer* helpViewer_ = nullptr;
+    // A window of its own, not the table's child: a modal dialog of the table
+    // would otherwise block it, and help is wanted while a dialog is open.
+    std::unique_ptr<THelpViewer> helpViewer_;
 
     int drawPileCountShown_ = 0;
     int playsCountShown_ = 0;

@@ -40,7 +40,8 @@ bool ProgramCopy::Start()
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     // A sound server nobody listens on: no output device, so no sound and no
     // waiting for one.
-    environment.insert(QStringLiteral("PULSE_SERVER"), QStringLiteral("unix:") + QDir(folder_.path()).filePath(QStringLiteral("no-sound-server")));
+    const QString nowhere = QStringLiteral("unix:") + QDir(folder_.path()).filePath(QStringLiteral("no-sound-server"));
+    environment.insert(QStringLiteral("PULSE_SERVER"), soundServer_.isEmpty() ? nowhere : soundServer_);
     run_->setProcessEnvironment(environment);
     run_->setWorkingDirectory(folder_.path());
     run_->setProcessChannelMode(QProcess::MergedChannels);

@@ -20,6 +20,9 @@ public:
     bool IsReady() const { return ready_; }
     std::filesystem::path SettingsFile() const;
 
+    // Runs from now on play on this sound server ("unix:/path"); without
+    // one they find no output and stay silent.
+    void UseSoundServer(const QString& address) { soundServer_ = address; }
     bool Start();
     bool IsRunning() const;
     bool WaitForExit(int timeoutMs);
@@ -31,6 +34,7 @@ public:
 private:
     QTemporaryDir folder_;
     QString programPath_;
+    QString soundServer_;
     bool ready_ = false;
     std::unique_ptr<QProcess> run_;
     QString output_;

@@ -4,7 +4,7 @@
 
 #include "soundplayer.h"
 
-// Plays nothing: notes each file asked for and whether the wait cursor was
+// Plays nothing: notes each file asked for, its volume and whether the wait cursor was
 // up while it "played".
 class TFakeSoundPlayer final : public TSoundPlayer {
 public:
@@ -14,9 +14,10 @@ public:
     }
 
     int OutputDeviceCount() override { return devices_; }
-    bool PlaySync(const QString& path) override;
+    bool PlaySync(const QString& path, int volume) override;
 
     QStringList Played;
+    QList<int> Volumes;
     QList<bool> WaitCursorShown;
 
 private:

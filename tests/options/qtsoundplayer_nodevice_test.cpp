@@ -28,6 +28,6 @@ TEST(QtSoundPlayerWithoutOutput, ReportsNoDeviceAndPlaysNothing)
     EXPECT_FALSE(TestWaveDevice(player));
     QElapsedTimer clock;
     clock.start();
-    EXPECT_FALSE(player.PlaySync(tone));
+    EXPECT_FALSE(player.PlaySync(tone, FullVolume));
     EXPECT_LT(clock.elapsed(), qint64(ToneSeconds * 1000 / 3)) << "waited for a sound nobody can hear";
 }

@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include "soundplayer.h"
@@ -16,14 +19,16 @@ namespace {
 class TRecordingPlayer final : public TSoundPlayer {
 public:
     int OutputDeviceCount() override { return devices; }
-    bool PlaySync(const QString& path) override
+    bool PlaySync(const QString& path, int volume) override
     {
         played.push_back(path);
+        volumes.push_back(volume);
         return true;
     }
 
     int devices = 1;
     std::vector<QString> played;
+    std::vector<int> volumes;
 };
 
 std::size_t Slot(SoundEvent event)
@@ -77,6 +82,10 @@ TEST(SoundEventFile, IsTheDirectoryThenTheNameThenWav)
     EXPECT_EQ(SoundEventFile(settings, SoundEvent::Undo), "/Ding.wav");
     settings.SoundName[Slot(SoundEvent::Undo)] = "my.tune";
     EXPECT_EQ(SoundEventFile(settings, SoundEvent::Undo), "/my.tune.wav");
+    for (const char* own : {"bell.oga", "Bell.OGG", "x.flac", "y.opus"}) {
+        settings.SoundName[Slot(SoundEvent::Undo)] = own;
+        EXPECT_EQ(SoundEventFile(settings, SoundEvent::Undo), QStringLiteral("/") + own);
+    }
 }
 
 TEST(SoundEventFile, KeepsTheWholeOfALongDirectory)
@@ -101,6 +110,25 @@ TEST_F(SoundEventsTest, PlaysTheAssignedFileOfEachEvent)
     ASSERT_EQ(player.played.size(), std::size_t(SoundEventCount));
     for (int n = 1; n <= SoundEventCount; ++n)
         EXPECT_EQ(player.played[std::size_t(n - 1)], folder.filePath(QString("event%1.wav").arg(n)));
+}
+
+TEST_F(SoundEventsTest, EveryEventPlaysAtThePlayersVolume)
+{
+    MakeFile("Ding.wav");
+    Assign(SoundEvent::Undo, "Ding");
+    Play(SoundEvent::Undo);
+    settings.SoundVolume = 35;
+    Play(SoundEvent::Undo);
+    EXPECT_EQ(player.volumes, (std::vector<int>{FullVolume, 35}));
+}
+
+TEST_F(SoundEventsTest, AFifoCalledLikeTheSoundIsNeverPlayed)
+{
+    ASSERT_EQ(::mkfifo(QFile::encodeName(folder.filePath("DING.WAV")).constData(), 0600), 0);
+    Assign(SoundEvent::Undo, "DING");
+    EXPECT_TRUE(Play(SoundEvent::Undo).empty());
+    Assign(SoundEvent::Undo, "Ding");
+    EXPECT_TRUE(Play(SoundEvent::Undo).empty()) << "found by the lookup without case";
 }
 
 TEST_F(SoundEventsTest, ANameWithADotKeepsItAndGetsWavAdded)

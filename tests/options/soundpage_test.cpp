@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -7,6 +8,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QRadioButton>
+#include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -182,22 +184,42 @@ TEST_F(SoundPageTest, AFileDroppedOnALabelIsAssignedToItsEvent)
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
-TEST_F(SoundPageTest, OnlyTheLastExtensionIsRemoved)
+// Names survive every later showing of the dialog, which tidies them.
+TEST_F(SoundPageTest, DottedAndLongNamesAreKeptWholeAcrossShowings)
 {
     ShowSoundPage();
     DragFile("my.tune.wav", SoundLabel(StartGame));
-    EXPECT_EQ(Stored(StartGame), QStringLiteral("my.tune"));
+    DragFile(LongName + ".wav", SoundLabel(12));
+    DragFile(LongName + ".wav", SoundLabel(Undo));
+    for (int showing = 0; showing < 2; ++showing) {
+        dialog->hide();
+        Show();
+        EXPECT_EQ(Stored(StartGame), QStringLiteral("my.tune"));
+        EXPECT_EQ(SoundLabel(StartGame)->Caption(), QStringLiteral("my.tune"));
+        for (int event : {12, Undo}) {
+            EXPECT_EQ(Stored(event), LongName);
+            EXPECT_EQ(SoundLabel(event)->Caption(), LongName);
+            EXPECT_EQ(SoundLabel(event)->toolTip(), LongName) << "too long for the label, shown whole as a hint";
+        }
+    }
 }
 
-TEST_F(SoundPageTest, ALongNameIsStoredCutButShownWholeUntilTheNextShowing)
+TEST_F(SoundPageTest, TheSecondFileTypeListsOtherSoundFormatsAndStoresTheirExtension)
 {
+    Touch(QStringLiteral("bell.oga"));
+    Touch(QStringLiteral("Gong.FLAC"));
     ShowSoundPage();
-    DragFile(LongName + ".wav", SoundLabel(12));
-    EXPECT_EQ(Stored(12), LongName.left(20));
-    EXPECT_EQ(SoundLabel(12)->Caption(), LongName);
-    dialog->hide();
-    Show();
-    EXPECT_EQ(SoundLabel(12)->Caption(), LongName.left(20));
+    auto* types = Find<QComboBox>("cmb_FileType");
+    EXPECT_EQ(types->currentIndex(), 0);
+    EXPECT_TRUE(Files()->findItems(QStringLiteral("bell.oga"), Qt::MatchExactly).isEmpty());
+    types->setCurrentIndex(1);
+    EXPECT_EQ(Files()->count(), 6);
+    DragFile("bell.oga", SoundLabel(Undo));
+    DragFile("Gong.FLAC", SoundLabel(StartGame));
+    EXPECT_EQ(Stored(Undo), QStringLiteral("bell.oga"));
+    EXPECT_EQ(Stored(StartGame), QStringLiteral("Gong.FLAC"));
+    DragLabel(Undo, Find<QLabel>("imgSound"));
+    EXPECT_EQ(player.Played, QStringList({FolderWithSeparator() + "bell.oga"}));
 }
 
 TEST_F(SoundPageTest, ASecondDropReplacesTheAssignment)
@@ -256,15 +278,17 @@ TEST_F(SoundPageTest, ALabelOnTheWasteBinClearsItsEvent)
     EXPECT_EQ(SoundLabel(Undo)->Caption(), QString());
 }
 
-TEST_F(SoundPageTest, TheLoudspeakersPlayALabelOrAFileWithTheWaitCursor)
+TEST_F(SoundPageTest, TheLoudspeakersPlayALabelOrAFileWithTheWaitCursorAtTheVolume)
 {
     settings.SoundOn = false;
+    settings.SoundVolume = 60;
     ShowSoundPage();
     DragFile("Ding.wav", SoundLabel(Undo));
     EXPECT_EQ(DragLabel(Undo, Find<QLabel>("imgSound")), TShownCursor::Drop);
     EXPECT_EQ(DragFile("my.tune.wav", Find<QLabel>("imgSound")), TShownCursor::Drop);
     EXPECT_EQ(player.Played, QStringList({FolderWithSeparator() + "Ding.wav", FolderWithSeparator() + "my.tune.wav"}));
     EXPECT_EQ(player.WaitCursorShown, QList<bool>({true, true}));
+    EXPECT_EQ(player.Volumes, QList<int>({60, 60}));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
@@ -377,6 +401,46 @@ TEST_F(SoundPageTest, TheMenuOpensOnlyOnAFilledLabel)
     QTest::mouseRelease(SoundLabel(Undo), Qt::RightButton);
 }
 
+// The game finds "LOUD.WAV" for a stored "loud"; listening must too.
+TEST_F(SoundPageTest, ListeningFindsTheFileAsTheGameDoes)
+{
+    settings.SoundName[Undo] = "loud";
+    settings.SoundPath[Undo] = FolderWithSeparator().toStdString();
+    ShowSoundPage();
+    DragLabel(Undo, Find<QLabel>("imgSound"));
+    QTest::mousePress(SoundLabel(Undo), Qt::RightButton);
+    Find<QMenu>("popSound")->hide();
+    QTest::mouseRelease(SoundLabel(Undo), Qt::RightButton);
+    Find<QAction>("popPlay")->trigger();
+    const QString found = FolderWithSeparator() + "LOUD.WAV";
+    EXPECT_EQ(player.Played, QStringList({found, found}));
+}
+
+TEST_F(SoundPageTest, TheVolumeSliderFollowsAndWritesTheVolume)
+{
+    settings.SoundVolume = 30;
+    ShowSoundPage();
+    auto* slider = Find<QSlider>("trk_Volume");
+    EXPECT_EQ(slider->value(), 30);
+    slider->setFocus();
+    QTest::keyClick(slider, Qt::Key_PageUp);
+    EXPECT_EQ(settings.SoundVolume, 40);
+    QTest::keyClick(slider, Qt::Key_End);
+    EXPECT_EQ(settings.SoundVolume, FullVolume);
+}
+
+TEST_F(SoundPageTest, EnterInTheDirectoryListOpensTheFolderAndKeepsTheDialogOpen)
+{
+    ShowSoundPage();
+    const QList<QListWidgetItem*> more = Directories()->findItems(QStringLiteral("more"), Qt::MatchEndsWith);
+    ASSERT_EQ(more.size(), 1);
+    Directories()->setCurrentItem(more.first());
+    Directories()->setFocus();
+    QTest::keyClick(Directories(), Qt::Key_Return);
+    EXPECT_EQ(Files()->Directory(), QDir(folder.path()).filePath("more"));
+    EXPECT_TRUE(dialog->isVisible());
+}
+
 TEST_F(SoundPageTest, MenuPlayAndDeleteActOnTheLabelRightClicked)
 {
     settings.SoundOn = false;
@@ -404,12 +468,16 @@ TEST_F(SoundPageTest, ShowingTidiesTheNamesOfTheFirstTenEvents)
     settings.SoundName[11] = "Ding.wav";
     settings.SoundName[12] = "Peek.wav";
     settings.SoundName[4] = "odd.dir\\name";
+    settings.SoundName[5] = "my.tune";
+    settings.SoundName[6] = "bell.oga";
     Show();
     EXPECT_EQ(Stored(3), QStringLiteral("Ding"));
     EXPECT_EQ(Stored(10), QStringLiteral("Ending.Tune"));
     EXPECT_EQ(Stored(11), QStringLiteral("Ding.wav"));
     EXPECT_EQ(Stored(12), QStringLiteral("Peek.wav"));
     EXPECT_EQ(Stored(4), QStringLiteral("odd.dir\\name"));
+    EXPECT_EQ(Stored(5), QStringLiteral("my.tune"));
+    EXPECT_EQ(Stored(6), QStringLiteral("bell.oga"));
     EXPECT_EQ(SoundLabel(3)->Caption(), QStringLiteral("Ding"));
     EXPECT_EQ(SoundLabel(11)->Caption(), QStringLiteral("Ding.wav"));
 }

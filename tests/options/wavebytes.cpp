@@ -3,8 +3,12 @@
 #include <cmath>
 #include <cstring>
 #include <numbers>
+#include <vector>
 
 #include <QFile>
+#include <QTemporaryDir>
+
+#include <sndfile.h>
 
 namespace wavebytes {
 
@@ -59,9 +63,9 @@ QByteArray FmtBody(const Layout& layout)
         AppendU16(body, ExtensionSize);
         AppendU16(body, static_cast<std::uint32_t>(layout.bitsPerSample));
         AppendU32(body, 0);
-        // The sub-format GUID starts with the plain format code.
+        // The sub-format GUID: the plain format code, then the fixed tail.
         AppendU16(body, Pcm);
-        body.append(QByteArray(14, '\x11'));
+        body.append(QByteArray("\x00\x00\x00\x00\x10\x00\x80\x00\x00\xAA\x00\x38\x9B\x71", 14));
     }
     return body;
 }
@@ -97,6 +101,29 @@ QByteArray Tone(double seconds, double hertz, const Layout& layout)
             data.append(sample);
     }
     return Wave(layout, data);
+}
+
+QByteArray EncodedTone(int format, int sampleRate, int channels, double seconds, double hertz)
+{
+    QTemporaryDir folder;
+    const QByteArray path = QFile::encodeName(folder.filePath("tone"));
+    SF_INFO info{};
+    info.samplerate = sampleRate;
+    info.channels = channels;
+    info.format = format;
+    SNDFILE* file = sf_open(path.constData(), SFM_WRITE, &info);
+    if (file == nullptr)
+        return {};
+    const auto frames = static_cast<std::size_t>(seconds * sampleRate);
+    std::vector<float> samples(frames * static_cast<std::size_t>(channels));
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        const double phase = 2.0 * std::numbers::pi * hertz * double(i / std::size_t(channels)) / sampleRate;
+        samples[i] = static_cast<float>(0.5 * std::sin(phase));
+    }
+    sf_writef_float(file, samples.data(), static_cast<sf_count_t>(frames));
+    sf_close(file);
+    QFile written(QFile::decodeName(path));
+    return written.open(QIODevice::ReadOnly) ? written.readAll() : QByteArray();
 }
 
 bool WriteFile(const QString& path, const QByteArray& bytes)

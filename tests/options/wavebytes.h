@@ -5,7 +5,7 @@
 #include <QByteArray>
 #include <QString>
 
-// WAV files made up by the tests themselves.
+// Sound files made up by the tests themselves.
 namespace wavebytes {
 
 inline constexpr std::uint16_t Pcm = 1;
@@ -29,6 +29,10 @@ QByteArray Chunk(const char* id, const QByteArray& body);
 // A sine tone at half of full scale, the same on every channel; 8 to 32-bit
 // integer PCM or 32-bit float.
 QByteArray Tone(double seconds, double hertz, const Layout& layout = {});
+
+// The same tone in any format libsndfile writes (SF_FORMAT_* major | minor),
+// e.g. mu-law WAV, FLAC or Ogg Opus. Empty when libsndfile cannot write it.
+QByteArray EncodedTone(int format, int sampleRate, int channels, double seconds, double hertz);
 
 bool WriteFile(const QString& path, const QByteArray& bytes);
 

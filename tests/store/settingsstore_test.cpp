@@ -49,6 +49,7 @@ GameSettings EveryFieldChanged()
     s.DrawTop = false;
     s.SoundOn = true;
     s.PeekAtAll = false;
+    s.SoundVolume = 40;
     for (std::size_t n = 1; n <= SoundEventCount; ++n) {
         s.SoundName[n] = "sound" + std::to_string(n);
         s.SoundPath[n] = "/home/player/sounds " + std::to_string(n) + "/";
@@ -89,7 +90,7 @@ TEST_F(SettingsStoreTest, ANewPlayersSectionListsItsKeysInOrder)
               "Table Color=12632256\nStack Color=12632256\nPlay Color=12632256\nCard Color=16777215\n"
               "Digital Back=0\nDigital Fore=16776960\n"
               "Top=120\nLeft=64\n"
-              "Show Plays=1\nDraw Top=1\nSound=0\nPeek at All=1\n"
+              "Show Plays=1\nDraw Top=1\nSound=0\nPeek at All=1\nVolume=100\n"
               "Sound1=\nPaths1=\nSound2=\nPaths2=\nSound3=\nPaths3=\nSound4=\nPaths4=\n"
               "Sound5=\nPaths5=\nSound6=\nPaths6=\nSound7=\nPaths7=\nSound8=\nPaths8=\n"
               "Sound9=\nPaths9=\nSound10=\nPaths10=\nSound11=\nPaths11=\nSound12=\nPaths12=\n"
@@ -110,13 +111,14 @@ TEST_F(SettingsStoreTest, EveryFieldSurvivesARoundTrip)
 TEST_F(SettingsStoreTest, ReadsNumbersAsTheFileRulesSay)
 {
     WriteText(File(),
-              "[Hex]\nTop=0x20\nLeft=$20\nLevel=Hard\nCard Back=0X0C\n"
+              "[Hex]\nTop=0x20\nLeft=$20\nLevel=Hard\nCard Back=0X0C\nVolume=0x7FFF\n"
               "[Bare]\nTop=0x\nLeft=\nMininum=256\nCard Back=257\nLevel=-1\nShow Plays=7\nPeek at All=0\n");
     GameSettings hex = Load("Hex");
     TSettingsStore store(File());
     EXPECT_EQ(store.LoadWindowPosition("Hex"), (WindowPosition{32, 32}));
     EXPECT_EQ(hex.Level, LevelHard);
     EXPECT_EQ(hex.CardBack, 12);
+    EXPECT_EQ(hex.SoundVolume, FullVolume) << "a volume out of range is held to its bounds";
 
     GameSettings bare = Load("Bare");
     EXPECT_EQ(store.LoadWindowPosition("Bare"), (WindowPosition{10, 10}));
@@ -125,6 +127,7 @@ TEST_F(SettingsStoreTest, ReadsNumbersAsTheFileRulesSay)
     EXPECT_EQ(bare.Level, 255);
     EXPECT_TRUE(bare.ShowPlays);
     EXPECT_FALSE(bare.PeekAtAll);
+    EXPECT_EQ(bare.SoundVolume, FullVolume) << "a file without a volume plays at full volume";
 }
 
 TEST_F(SettingsStoreTest, HistoryRowsWithoutGamesReadAsZeros)
@@ -179,14 +182,14 @@ TEST_F(SettingsStoreTest, NamesDifferingOnlyInCaseShareASection)
     EXPECT_EQ(text.find('[', 1), std::string::npos);
 }
 
-TEST_F(SettingsStoreTest, SoundNamesAreCutButDirectoriesKeptWhole)
+TEST_F(SettingsStoreTest, SoundNamesAndDirectoriesAreKeptWhole)
 {
     GameSettings s;
-    s.SoundName[1] = std::string(30, 'n');
+    s.SoundName[1] = "freedesktop.audio-volume-change";
     s.SoundPath[1] = "/home/" + std::string(200, 'd') + "/";
     Save("Ann", s, GameHistory{});
     const GameSettings loaded = Load("Ann");
-    EXPECT_EQ(loaded.SoundName[1], std::string(SoundNameLength, 'n'));
+    EXPECT_EQ(loaded.SoundName[1], s.SoundName[1]);
     EXPECT_EQ(loaded.SoundPath[1], s.SoundPath[1]);
 }
 

@@ -20,6 +20,7 @@ inline void ExpectSameSettings(const GameSettings& a, const GameSettings& b)
     EXPECT_EQ(a.DrawTop, b.DrawTop);
     EXPECT_EQ(a.SoundOn, b.SoundOn);
     EXPECT_EQ(a.PeekAtAll, b.PeekAtAll);
+    EXPECT_EQ(a.SoundVolume, b.SoundVolume);
     EXPECT_EQ(a.SoundName, b.SoundName);
     EXPECT_EQ(a.SoundPath, b.SoundPath);
 }

@@ -10,12 +10,16 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include "frmlose.h"
 #include "frmmain.h"
+#include "frmoptn.h"
 #include "frmplay.h"
+#include "helpviewer.h"
 #include "settingsstore.h"
 #include "soundplayer.h"
 
@@ -24,7 +28,7 @@ namespace {
 class SilentPlayer : public TSoundPlayer {
 public:
     int OutputDeviceCount() override { return 0; }
-    bool PlaySync(const QString&) override { return false; }
+    bool PlaySync(const QString&, int) override { return false; }
 };
 
 // The main window recording the sound events asked for, with a hook into the deal.
@@ -236,3 +240,35 @@ TEST_F(LifeCycleTest, AResultIsInTheFileAsSoonAsTheGameEnds)
 }
 
 }  // namespace
+
+TEST_F(LifeCycleTest, OptionsAreSavedWhenTheDialogCloses)
+{
+    Answer<Tfrm_Player>([](Tfrm_Player& dialog) { TypeAndAccept(dialog, QStringLiteral("Ann")); });
+    Start();
+    Answer<TfrmOptions>([](TfrmOptions& dialog) {
+        dialog.findChild<QRadioButton*>(QStringLiteral("radEasy"))->click();
+        dialog.findChild<QPushButton*>(QStringLiteral("btn_OK"))->click();
+    });
+    window->findChild<QAction*>(QStringLiteral("mnu_Options"))->trigger();
+    EXPECT_TRUE(FileText().contains(QStringLiteral("\nLevel=1\n"))) << FileText().toStdString();
+}
+
+TEST_F(LifeCycleTest, HelpFromTheOptionsDialogCanBeUsedWhileItIsOpen)
+{
+    Answer<Tfrm_Player>([](Tfrm_Player& dialog) { TypeAndAccept(dialog, QStringLiteral("Ann")); });
+    Start();
+    window->SetHelpFile(QStringLiteral(BRACKWATER_HELP_FILE));
+    QString topicAfterClick;
+    Answer<TfrmOptions>([&](TfrmOptions& dialog) {
+        dialog.findChild<QPushButton*>(QStringLiteral("btn_Help"))->click();
+        THelpViewer& help = window->HelpViewer();
+        EXPECT_TRUE(help.isVisible());
+        // Through the window system, where a modal dialog holds input back.
+        auto* contents = help.findChild<QPushButton*>(QStringLiteral("btn_Contents"));
+        QTest::mouseClick(help.windowHandle(), Qt::LeftButton, {}, contents->mapTo(&help, contents->rect().center()));
+        topicAfterClick = help.CurrentTopic();
+        dialog.findChild<QPushButton*>(QStringLiteral("btn_OK"))->click();
+    });
+    window->findChild<QAction*>(QStringLiteral("mnu_Options"))->trigger();
+    EXPECT_EQ(topicAfterClick, QStringLiteral("contents"));
+}
