@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
-#include <QTimer>
+#include <QIcon>
 
+#include "commandline.h"
 #include "frmmain.h"
 #include "gamehistory.h"
 #include "gamesettings.h"
@@ -8,22 +10,54 @@
 #include "settingsfile.h"
 #include "settingsstore.h"
 
-// One settings record, history and player name for the whole run; the
-// settings file lives beside the program where that can be written.
+namespace {
+
+QIcon ProgramIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/brackwater-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+// An installed copy reads its help from its data folder; any other copy
+// (a build tree, a portable copy) from beside the program.
+QString HelpFile(const std::filesystem::path& dataFolder)
+{
+    const QString name = QStringLiteral("BRACKWTR.HLP");
+    return dataFolder.empty() ? name : QString::fromStdString((dataFolder / name.toStdString()).string());
+}
+
+}  // namespace
+
+// One settings record, history and player name for the whole run.
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
     // A display name would be appended to every window's caption.
     QApplication::setApplicationName(QStringLiteral("Brackwater"));
+    QApplication::setApplicationVersion(QStringLiteral(BRACKWATER_VERSION));
+    // Lets the desktop match the windows to the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(BRACKWATER_APP_ID));
+    if (const auto exitCode = AnswerInformationOptions(argc, argv))
+        return *exitCode;
+
+    QApplication app(argc, argv);
+    if (const auto exitCode = RejectUnknownOptions(app))
+        return *exitCode;
+    // For desktops that do not look the icon up by the application id.
+    QApplication::setWindowIcon(ProgramIcon());
+
+    const std::filesystem::path program = QCoreApplication::applicationFilePath().toStdString();
+    const std::filesystem::path dataFolder = InstalledDataFolder(program, BRACKWATER_DATA_FROM_BIN);
 
     GameSettings settings;
     GameHistory history;
     std::string playerName;
     TQtSoundPlayer soundPlayer;
-    TSettingsStore store(SettingsFile(QCoreApplication::applicationFilePath().toStdString()));
+    TSettingsStore store(SettingsFile(program, !dataFolder.empty()));
 
     Tfrm_Main frm_Main(settings, history, playerName);
-    frm_Main.SetHelpFile(QStringLiteral("BRACKWTR.HLP"));
+    frm_Main.SetHelpFile(HelpFile(dataFolder));
     frm_Main.AttachServices(store, soundPlayer, playerName);
     frm_Main.FormCreate();
     if (frm_Main.IsEnding())

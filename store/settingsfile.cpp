@@ -59,10 +59,17 @@ bool IsFolderWritable(const fs::path& folder)
     return false;
 }
 
-fs::path SettingsFile(const fs::path& programPath, const fs::path& configFolder)
+fs::path InstalledDataFolder(const fs::path& programPath, const fs::path& dataFromBin)
+{
+    const fs::path folder = (fs::absolute(programPath).parent_path() / dataFromBin).lexically_normal();
+    std::error_code unreadable;
+    return fs::is_directory(folder, unreadable) ? folder : fs::path();
+}
+
+fs::path SettingsFile(const fs::path& programPath, const fs::path& configFolder, bool installed)
 {
     const fs::path beside = SettingsFileBesideProgram(fs::absolute(programPath));
-    if (IsFolderWritable(beside.parent_path()) || configFolder.empty())
+    if (configFolder.empty() || (!installed && IsFolderWritable(beside.parent_path())))
         return beside;
     const fs::path folder = configFolder / AppFolder;
     std::error_code ignored;  // a folder that cannot be made shows up as a failed write
@@ -70,7 +77,7 @@ fs::path SettingsFile(const fs::path& programPath, const fs::path& configFolder)
     return folder / beside.filename();
 }
 
-fs::path SettingsFile(const fs::path& programPath)
+fs::path SettingsFile(const fs::path& programPath, bool installed)
 {
-    return SettingsFile(programPath, UserConfigFolder());
+    return SettingsFile(programPath, UserConfigFolder(), installed);
 }

@@ -15,6 +15,7 @@
 namespace {
 
 constexpr int TitlePixels = 16;
+constexpr int NoticePixels = 12;
 constexpr int ButtonPixels = 13;
 constexpr TCarddeck::TCardBack MonogramBack = 12;
 
@@ -22,6 +23,7 @@ const QRect PanAboutBounds{10, 4, 267, 253};
 const QRect Bevel1Bounds{4, 4, 258, 125};
 const QRect Desc1Bounds{77, 8, 120, 19};
 const QRect Desc2Bounds{95, 28, 85, 19};
+const QRect LicenceBounds{14, 72, 239, 44};
 const QPoint Carddeck1Place{94, 143};
 const QRect OkBounds{208, 265, 69, 32};
 
@@ -63,7 +65,15 @@ void Tfrm_About::CreateControls()
     Bevel1->setGeometry(Bevel1Bounds);
 
     lbl_Desc1 = MakeTitle(pan_About, "lbl_Desc1", QStringLiteral("Brackwater"), Desc1Bounds);
-    lbl_Desc2 = MakeTitle(pan_About, "lbl_Desc2", QStringLiteral("Version 1.1"), Desc2Bounds);
+    lbl_Desc2 = MakeTitle(pan_About, "lbl_Desc2", QStringLiteral("Version " BRACKWATER_VERSION), Desc2Bounds);
+
+    lbl_Licence = new QLabel(QStringLiteral("Free software under the GNU General Public License, version 3 or later."), pan_About);
+    lbl_Licence->setObjectName(QStringLiteral("lbl_Licence"));
+    lbl_Licence->setFont(ArialFont(NoticePixels));
+    lbl_Licence->setStyleSheet(QStringLiteral("color: black"));
+    lbl_Licence->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lbl_Licence->setWordWrap(true);
+    lbl_Licence->setGeometry(LicenceBounds);
 
     Carddeck1 = new TCarddeck(pan_About);
     Carddeck1->setObjectName(QStringLiteral("Carddeck1"));

@@ -35,6 +35,7 @@ private:
     TBevel* Bevel1 = nullptr;
     QLabel* lbl_Desc1 = nullptr;
     QLabel* lbl_Desc2 = nullptr;
+    QLabel* lbl_Licence = nullptr;
     TCarddeck* Carddeck1 = nullptr;
     QPushButton* btn_OK = nullptr;
     bool shownBefore_ = false;

@@ -24,7 +24,8 @@ public:
     THelpViewer(const THelpViewer&) = delete;
     THelpViewer& operator=(const THelpViewer&) = delete;
 
-    // A name without a directory is looked for beside the program.
+    // A name without a directory is looked for beside the program; a full
+    // path (an installed copy's data folder) is used as it is.
     void SetHelpFile(const QString& name);
     QString HelpFile() const { return helpFile_; }
     QString HelpFilePath() const;

@@ -14,6 +14,7 @@ const QString PlayerDialogTitle = QStringLiteral("Enter Player Name");
 const QString SplashTitle = QStringLiteral("Welcome to");
 const QString GameOverTitle = QStringLiteral("Game Over!");
 const QString MenuPopupTitle = QStringLiteral("Brackwater");
+const QString HelpContentsTitle = QStringLiteral("Brackwater Help - Contents");
 
 // Relative to the player dialog.
 constexpr QPoint PlayerNameLine{27 + 10, 68 + 10};
@@ -26,6 +27,7 @@ constexpr QPoint HistoryOkButton{378 + 34, 330 + 16};
 // default font under Xvfb.
 constexpr QPoint FileMenu{20, 8};
 constexpr QPoint HistoryMenu{127, 8};
+constexpr QPoint HelpMenu{205, 8};
 const QRect FileCaption{8, 2, 26, 14};
 
 QString MainTitle(const QString& playerName)
@@ -110,6 +112,15 @@ bool BrackwaterScreen::ExitByMenu() const
         return false;
     x_.PressKey(QStringLiteral("x"));
     return true;
+}
+
+bool BrackwaterScreen::OpenInstructions() const
+{
+    x_.Click(main_.geometry.topLeft() + HelpMenu);
+    if (!x_.WaitForWindow(MenuPopupTitle, DialogTimeoutMs))
+        return false;
+    x_.PressKey(QStringLiteral("i"));
+    return x_.WaitForWindow(HelpContentsTitle, DialogTimeoutMs).has_value();
 }
 
 std::optional<XWindow> BrackwaterScreen::OpenHistory(const QString& playerName) const

@@ -35,6 +35,9 @@ public:
     bool CloseGameOver(const XWindow& dialog) const;
 
     bool ExitByMenu() const;  // File, then Exit by its access key
+    // Help, then Instructions by its access key; true once the help window
+    // shows the contents page.
+    bool OpenInstructions() const;
     std::optional<XWindow> OpenHistory(const QString& playerName) const;
     bool CloseHistory(const XWindow& dialog, const QString& playerName) const;
 

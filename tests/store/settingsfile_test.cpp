@@ -63,6 +63,23 @@ TEST(SettingsFileTest, AReadOnlyProgramFolderCountsAsInstalled)
     EXPECT_EQ(SettingsFile(bin / "brackwater", folder / "config"), folder / "config" / "Brackwater" / "brackwater.INI");
 }
 
+TEST(SettingsFileTest, AnInstalledCopyKeepsItsSettingsInTheConfigFolderThoughItCouldWriteBesideItself)
+{
+    TempFolder prefix;
+    const fs::path program = prefix / "bin" / "brackwater";
+    fs::create_directories(program.parent_path());
+    EXPECT_EQ(InstalledDataFolder(program, "../share/brackwater"), fs::path()) << "no data folder: not installed";
+
+    fs::create_directories(prefix / "share" / "brackwater");
+    const fs::path data = InstalledDataFolder(program, "../share/brackwater");
+    EXPECT_EQ(data, prefix / "share" / "brackwater");
+
+    const fs::path config = prefix / "config";
+    EXPECT_EQ(SettingsFile(program, config, !data.empty()), config / "Brackwater" / "brackwater.INI");
+    EXPECT_TRUE(fs::is_directory(config / "Brackwater"));
+    EXPECT_EQ(SettingsFile(program, config, false), program.parent_path() / "brackwater.INI");
+}
+
 class ScopedEnvironment {
 public:
     explicit ScopedEnvironment(const char* name) : name_(name)

@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "appicon.h"
 #include "picturecatalogue.h"
 #include "pictures.h"
 #include "vgapalette.h"
@@ -334,5 +335,25 @@ TEST(PictureGenerator, DrawsTheCommittedCardSheet)
     ASSERT_FALSE(committed.isNull());
     EXPECT_EQ(committed.convertToFormat(QImage::Format_ARGB32),
               PictureCatalogue::CardSheet().convertToFormat(QImage::Format_ARGB32));
+}
+
+// Sharp in every size: each design pixel becomes a square block of one
+// palette colour (or clear), never a blend of two.
+TEST(PictureGenerator, DrawsTheCommittedIconsSharpInEverySize)
+{
+    for (const int size : AppIcon::Sizes()) {
+        const QString file = QStringLiteral(BRACKWATER_SOURCE_DIR "/data/icons/brackwater-%1.png").arg(size);
+        const QImage committed = QImage(file).convertToFormat(QImage::Format_ARGB32);
+        const QImage drawn = AppIcon::Icon(size).convertToFormat(QImage::Format_ARGB32);
+        ASSERT_EQ(committed.size(), QSize(size, size)) << file.toStdString();
+        EXPECT_EQ(committed, drawn) << file.toStdString() << " differs from the generator's drawing";
+        const int block = size % 32 == 0 ? size / 32 : size / 16;
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x) {
+                const QRgb pixel = drawn.pixel(x, y);
+                ASSERT_EQ(pixel, drawn.pixel(x - x % block, y - y % block)) << size << " at " << x << "," << y;
+                ASSERT_TRUE(qAlpha(pixel) == 0 || Vga::IsPaletteColour(pixel)) << size << " at " << x << "," << y;
+            }
+    }
 }
 }  // namespace

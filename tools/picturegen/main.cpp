@@ -1,17 +1,18 @@
 // Draws every picture of the program into a directory as indexed PNG files,
-// and optionally the sheet of all cards:
-//   picturegen <picture directory> [--sheet <file.png>]
+// and optionally the sheet of all cards and the program's icon in every size:
+//   picturegen <picture directory> [--sheet <file.png>] [--icons <directory>]
 #include <cstdio>
 
 #include <QDir>
 #include <QStringList>
 
+#include "appicon.h"
 #include "picturecatalogue.h"
 
 namespace {
 int Usage()
 {
-    std::fputs("usage: picturegen [<picture directory>] [--sheet <file.png>]\n", stderr);
+    std::fputs("usage: picturegen [<picture directory>] [--sheet <file.png>] [--icons <directory>]\n", stderr);
     return 2;
 }
 
@@ -24,6 +25,17 @@ bool WritePictures(const QString& directory)
             return false;
     return true;
 }
+
+// brackwater-<size>.png for each size.
+bool WriteIcons(const QString& directory)
+{
+    if (!QDir().mkpath(directory))
+        return false;
+    for (const int size : AppIcon::Sizes())
+        if (!AppIcon::Icon(size).save(QDir(directory).filePath(QStringLiteral("brackwater-%1.png").arg(size)), "PNG"))
+            return false;
+    return true;
+}
 }  // namespace
 
 int main(int argc, char** argv)
@@ -33,15 +45,18 @@ int main(int argc, char** argv)
         args << QString::fromLocal8Bit(argv[i]);
     QString directory;
     QString sheet;
+    QString icons;
     for (qsizetype i = 0; i < args.size(); ++i) {
         if (args[i] == QStringLiteral("--sheet") && i + 1 < args.size())
             sheet = args[++i];
+        else if (args[i] == QStringLiteral("--icons") && i + 1 < args.size())
+            icons = args[++i];
         else if (directory.isEmpty() && !args[i].startsWith(QLatin1Char('-')))
             directory = args[i];
         else
             return Usage();
     }
-    if (directory.isEmpty() && sheet.isEmpty())
+    if (directory.isEmpty() && sheet.isEmpty() && icons.isEmpty())
         return Usage();
     if (!directory.isEmpty() && !WritePictures(directory)) {
         std::fprintf(stderr, "picturegen: cannot write pictures to %s\n", qPrintable(directory));
@@ -49,6 +64,10 @@ int main(int argc, char** argv)
     }
     if (!sheet.isEmpty() && !PictureCatalogue::CardSheet().save(sheet, "PNG")) {
         std::fprintf(stderr, "picturegen: cannot write %s\n", qPrintable(sheet));
+        return 1;
+    }
+    if (!icons.isEmpty() && !WriteIcons(icons)) {
+        std::fprintf(stderr, "picturegen: cannot write icons to %s\n", qPrintable(icons));
         return 1;
     }
     return 0;
