@@ -6,7 +6,9 @@
 #include "gamesettings.h"
 #include "qtsoundplayer.h"
 #include "settingsfile.h"
+#include "settingsmigration.h"
 #include "settingsstore.h"
+#include "writeerrorbox.h"
 
 // One settings record, history and player name for the whole run; the
 // settings file lives beside the program where that can be written.
@@ -20,7 +22,11 @@ int main(int argc, char** argv)
     GameHistory history;
     std::string playerName;
     TQtSoundPlayer soundPlayer;
-    TSettingsStore store(SettingsFile(QCoreApplication::applicationFilePath().toStdString()));
+    const std::filesystem::path program = std::filesystem::absolute(QCoreApplication::applicationFilePath().toStdString());
+    const std::filesystem::path settingsFile = SettingsFile(program);
+    if (const auto notice = AdoptSettingsBesideProgram(SettingsFileBesideProgram(program), settingsFile))
+        ShowPlainMessage(nullptr, QString::fromStdString(*notice));
+    TSettingsStore store(settingsFile);
 
     Tfrm_Main frm_Main(settings, history, playerName);
     frm_Main.SetHelpFile(QStringLiteral("BRACKWTR.HLP"));

@@ -201,11 +201,19 @@ TEST_F(LifeCycleTest, AResultIsInTheFileAsSoonAsTheGameEnds)
     // Play whatever can be played, else draw, to the end of the game.
     Game& game = window->GameEngine();
     const GameState& s = game.State();
+    const auto gamesInFile = [&] {
+        GameSettings readSettings;
+        GameHistory readHistory;
+        TSettingsStore(SettingsPath()).LoadSettings("PlumbLine", false, readSettings, readHistory);
+        return readHistory.Row(1).Games;
+    };
     bool lost = false;
+    int gamesInFileWhileGameOverIsUp = -1;
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [&] {
         if (auto* dialog = qobject_cast<Tfrm_lose*>(QApplication::activeModalWidget())) {
             lost = true;
+            gamesInFileWhileGameOverIsUp = gamesInFile();  // a crash now must lose nothing
             dialog->accept();
         }
     });
@@ -225,6 +233,9 @@ TEST_F(LifeCycleTest, AResultIsInTheFileAsSoonAsTheGameEnds)
     }
     ASSERT_TRUE(ended());
     EXPECT_EQ(lost, s.CardsLeft > 0) << "a lost game shows the game-over dialog";
+    if (lost) {
+        EXPECT_EQ(gamesInFileWhileGameOverIsUp, 1);
+    }
     // Nothing has been saved by an exit: the result must already be in the file.
     TSettingsStore reader(SettingsPath());
     GameSettings readSettings;
