@@ -15,7 +15,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-dejavu-core
-  xvfb xauth xdotool x11-utils
+  xvfb xauth xdotool x11-utils openbox
   pulseaudio pulseaudio-utils
 )
 
@@ -30,6 +30,13 @@ install_missing() {
   [ "$(id -u)" -eq 0 ] || sudo=(sudo)
   "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=600 update -qq
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# Permissions do not bind root: as root, the tests of read-only files and
+# folders switch to this ordinary user.
+add_test_user() {
+  [ "$(id -u)" -eq 0 ] || return 0
+  id brackwater-test >/dev/null 2>&1 || useradd --system --no-create-home --shell /usr/sbin/nologin brackwater-test
 }
 
 jobs() { nproc 2>/dev/null || echo 2; }
@@ -54,10 +61,12 @@ case "$mode" in
     exec ./build/app/brackwater
     ;;
   test)
+    add_test_user
     build build
     run_tests build
     ;;
   sanitize)
+    add_test_user
     build build-sanitize -DBRACKWATER_SANITIZE=ON -DBRACKWATER_BENCH=OFF
     export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
     export LSAN_OPTIONS=suppressions=$top/tools/lsan.supp:print_suppressions=0

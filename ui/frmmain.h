@@ -18,6 +18,7 @@ class QMenu;
 class QPushButton;
 class QTimer;
 class TCarddeck;
+class TFramePlacement;
 class THelpViewer;
 class TImage;
 class TLabel3d;
@@ -27,6 +28,7 @@ class Tfrm_Player;
 class Tfrm_lose;
 class TfrmOptions;
 class TSettingsStore;
+struct WindowPosition;
 class TSoundPlayer;
 
 // The card table: the program's one window. It owns the game and shows it;
@@ -128,6 +130,7 @@ private:
 
     void StartUp();
     void ChoosePlayer();
+    void PlaceWindow(WindowPosition saved);
     bool SaveSettings();  // false when the file refused the write; the player has been told
     // The sound player plugs in here.
     void PlayEventSound(SoundEvent event);
@@ -161,6 +164,7 @@ private:
     Game game_;
 
     TSettingsStore* store_ = nullptr;
+    TFramePlacement* framePlacement_ = nullptr;
     TSoundPlayer* soundPlayer_ = nullptr;
     std::string* playerName_ = nullptr;
     bool waveDeviceAvailable_ = false;
