@@ -4,35 +4,51 @@
 #include <QWidget>
 #include <QWindow>
 
-TFramePlacement::TFramePlacement(QWidget& window) : QObject(&window), window_(window) {}
+namespace {
+
+constexpr int CheckIntervalMs = 10;
+constexpr int MaxChecks = 100;  // a window manager frames a window well within a second
+
+}  // namespace
+
+TFramePlacement::TFramePlacement(QWidget& window) : QObject(&window), window_(window)
+{
+    frameWait_.setInterval(CheckIntervalMs);
+    connect(&frameWait_, &QTimer::timeout, this, &TFramePlacement::CheckFrame);
+}
 
 void TFramePlacement::Place(QPoint frameCorner)
 {
+    frameWait_.stop();
     window_.move(frameCorner);
     if (window_.isVisible()) {
         pending_.reset();  // the frame is known by now
         return;
     }
     pending_ = frameCorner;
-    Watch();
-}
-
-void TFramePlacement::Watch()
-{
-    window_.winId();  // makes the native window, whose events tell when it is framed
+    window_.winId();  // makes the native window, whose exposure starts the wait
     if (QWindow* native = window_.windowHandle())
         native->installEventFilter(this);
 }
 
 bool TFramePlacement::eventFilter(QObject* watched, QEvent* event)
 {
-    const bool shown = event->type() == QEvent::Expose || event->type() == QEvent::Move;
-    // Without a frame (no window manager) the client area is the frame and already in place.
-    if (pending_ && shown && window_.isVisible() && window_.frameGeometry() != window_.geometry()) {
-        const QPoint corner = *std::exchange(pending_, std::nullopt);
+    if (event->type() == QEvent::Expose && pending_) {
         watched->removeEventFilter(this);
-        if (window_.frameGeometry().topLeft() != corner)
-            window_.move(corner);
+        checks_ = 0;
+        frameWait_.start();
     }
     return QObject::eventFilter(watched, event);
+}
+
+void TFramePlacement::CheckFrame()
+{
+    // Without a frame (no window manager) the client area is the frame and already in place.
+    const bool framed = window_.frameGeometry() != window_.geometry();
+    if (!pending_ || (!framed && ++checks_ < MaxChecks))
+        return;
+    frameWait_.stop();
+    const QPoint corner = *std::exchange(pending_, std::nullopt);
+    if (framed && window_.frameGeometry().topLeft() != corner)
+        window_.move(corner);
 }

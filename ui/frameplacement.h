@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QPoint>
+#include <QTimer>
 
 class QWidget;
 
@@ -11,7 +12,8 @@ class QWidget;
 // desktop. Until the window manager has framed a window, Qt cannot know the
 // frame, and move() puts the client area at the corner instead, a title bar
 // lower than meant: saved again, the window would creep up on every run. So
-// the corner is set once more when the framed window first shows.
+// once the window shows, the frame is awaited (briefly: without a window
+// manager none comes) and the corner set again.
 class TFramePlacement final : public QObject {
 public:
     explicit TFramePlacement(QWidget& window);
@@ -22,8 +24,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void Watch();
+    void CheckFrame();
 
     QWidget& window_;
     std::optional<QPoint> pending_;
+    QTimer frameWait_;
+    int checks_ = 0;
 };

@@ -229,15 +229,16 @@ void Tfrm_Main::StartUp()
 
 // Shows the player dialog and takes on the chosen player's settings; with
 // Exit the name is unchanged and the same steps run for it.
-void Tfrm_Main::ChoosePlayer()
+bool Tfrm_Main::ChoosePlayer()
 {
-    frm_Player->exec();
+    const bool chosen = frm_Player->exec() == QDialog::Accepted;
     store_->LoadSettings(*playerName_, waveDeviceAvailable_, settings_, history_);
     // The caption is also what the task bar shows for the program.
     setWindowTitle(QStringLiteral("Brackwater - ") + QString::fromStdString(*playerName_));
     ApplySettings();
     PlaceWindow(store_->LoadWindowPosition(*playerName_));
     repaint();
+    return chosen;
 }
 
 // The settings hold the frame's corner, as frameGeometry() gives it back.
@@ -759,7 +760,8 @@ void Tfrm_Main::mnu_NewplayerClick()
     if (!frm_Player || !SaveSettings())
         return;
     CentreOverWindow(*frm_Player, *this);
-    ChoosePlayer();
+    if (!ChoosePlayer())
+        return;  // abandoned after a failed write: the same player plays on
     game_.NewGame();
     GameStepDone();
 }

@@ -129,7 +129,7 @@ private:
     void GameStepDone();
 
     void StartUp();
-    void ChoosePlayer();
+    bool ChoosePlayer();  // whether a player was accepted
     void PlaceWindow(WindowPosition saved);
     bool SaveSettings();  // false when the file refused the write; the player has been told
     // The sound player plugs in here.

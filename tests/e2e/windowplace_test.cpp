@@ -2,6 +2,8 @@
 // is kept exactly from run to run, and a place off the screen is pulled back.
 #include <fstream>
 #include <iostream>
+#include <optional>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -9,6 +11,7 @@
 #include <QGuiApplication>
 #include <QProcess>
 #include <QRect>
+#include <QThread>
 
 #include "brackwaterscreen.h"
 #include "inilookup.h"
@@ -26,6 +29,7 @@ namespace {
 const QString Player = QStringLiteral("Wanda");
 constexpr int ExitTimeoutMs = 15000;
 constexpr int WindowManagerTimeoutMs = 10000;
+constexpr int SettleMs = 300;
 const QRect Screen{0, 0, 1024, 768};
 
 bool WindowManagerRuns()
@@ -37,17 +41,34 @@ bool WindowManagerRuns()
 
 class WindowPlaceTest : public ::testing::Test {
 protected:
+    // One window manager for all the tests: a second one would find the
+    // first one's marks on the display and seem ready before it is.
+    static void SetUpTestSuite()
+    {
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            return;
+        windowManager = new QProcess;
+        windowManager->start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
+        QElapsedTimer clock;
+        clock.start();
+        while (windowManager->waitForStarted() && !WindowManagerRuns() && clock.elapsed() < WindowManagerTimeoutMs)
+            windowManager->waitForFinished(50);
+    }
+
+    static void TearDownTestSuite()
+    {
+        if (windowManager == nullptr)
+            return;
+        windowManager->kill();
+        windowManager->waitForFinished();
+        delete std::exchange(windowManager, nullptr);
+    }
+
     void SetUp() override
     {
         if (QGuiApplication::platformName() != QLatin1String("xcb"))
             GTEST_SKIP() << "needs an X display";
         ASSERT_TRUE(program.IsReady());
-        windowManager.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
-        ASSERT_TRUE(windowManager.waitForStarted());
-        QElapsedTimer clock;
-        clock.start();
-        while (!WindowManagerRuns() && clock.elapsed() < WindowManagerTimeoutMs)
-            windowManager.waitForFinished(50);
         ASSERT_TRUE(WindowManagerRuns()) << "openbox did not start";
     }
 
@@ -56,8 +77,6 @@ protected:
         if (HasFailure())
             std::cerr << "program output:\n" << program.Output().toStdString() << '\n';
         program.Kill();
-        windowManager.kill();
-        windowManager.waitForFinished();
     }
 
     void WriteSettings(int top, int left) const
@@ -65,17 +84,41 @@ protected:
         std::ofstream(program.SettingsFile()) << "[Settings]\nPrevious0=Wanda\n\n[Wanda]\nTop=" << top << "\nLeft=" << left << "\n";
     }
 
-    // One run: start, take the offered player, note where the frame stands, exit.
+    // One run: start, take the offered player, note where the frame stands,
+    // exit. By keyboard, as the window manager may stack the splash screen
+    // over the dialog.
     QRect Run()
     {
         EXPECT_TRUE(program.Start());
-        EXPECT_TRUE(screen.ChoosePlayer()) << "no player dialog";
+        const std::optional<XWindow> dialog = x.WaitForWindow(QStringLiteral("Enter Player Name"), ExitTimeoutMs);
+        EXPECT_TRUE(dialog) << "no player dialog";
+        if (!dialog)
+            return {};
+        EXPECT_TRUE(screen.ChoosePlayer()) << "the player dialog did not close";
+        WaitUntilTheWindowStaysPut();
         EXPECT_TRUE(screen.WaitForTable(Player)) << "no table";
         const XWindow& main = screen.MainWindow();
         const QRect frame(x.FrameTopLeft(main), main.geometry.bottomRight());
-        EXPECT_TRUE(screen.ExitByMenu());
+        x.Activate(main);
+        x.PressKey(QStringLiteral("F7"));
         EXPECT_TRUE(program.WaitForExit(ExitTimeoutMs));
         return frame;
+    }
+
+    // The window is set in place again once the window manager has framed it.
+    void WaitUntilTheWindowStaysPut() const
+    {
+        const QString title = QStringLiteral("Brackwater - ") + Player;
+        std::optional<XWindow> before = x.WaitForWindow(title, ExitTimeoutMs);
+        QElapsedTimer clock;
+        clock.start();
+        while (before && clock.elapsed() < ExitTimeoutMs) {
+            QThread::msleep(SettleMs);
+            const std::optional<XWindow> now = x.FindWindow(title);
+            if (now && now->geometry == before->geometry)
+                return;
+            before = now;
+        }
     }
 
     QPoint Saved() const
@@ -89,7 +132,7 @@ protected:
     XDriver x;
     BrackwaterScreen screen{x};
     ProgramCopy program{QStringLiteral(BRACKWATER_PROGRAM), QStringLiteral(BRACKWATER_HELP_FILE)};
-    QProcess windowManager;
+    static inline QProcess* windowManager = nullptr;
 };
 
 TEST_F(WindowPlaceTest, ThreeRunsKeepTheFrameExactlyWhereItWas)

@@ -104,6 +104,11 @@ QPoint XDriver::FrameTopLeft(const XWindow& window) const
     return window.geometry.topLeft() - QPoint(match.captured(1).toInt(), match.captured(2).toInt());
 }
 
+void XDriver::Activate(const XWindow& window) const
+{
+    Xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), window.id});
+}
+
 void XDriver::Click(const QPoint& screenPoint) const
 {
     Xdotool({QStringLiteral("mousemove"), QString::number(screenPoint.x()), QString::number(screenPoint.y()),

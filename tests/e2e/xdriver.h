@@ -25,6 +25,8 @@ public:
     // Where the window manager's frame starts (the window itself without one).
     QPoint FrameTopLeft(const XWindow& window) const;
 
+    // Raises the window and gives it the keyboard, through the window manager.
+    void Activate(const XWindow& window) const;
     void Click(const QPoint& screenPoint) const;
     void TypeText(const QString& text) const;
     void PressKey(const QString& key) const;

@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QMessageBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -192,6 +194,29 @@ TEST_F(LifeCycleTest, NewPlayerWithTheSameNameSavesReloadsAndDealsAgain)
     EXPECT_TRUE(FileText().contains(QStringLiteral("Card Back=3")));
     EXPECT_EQ(settings.CardBack, 3) << "reloaded from the file just written";
     EXPECT_EQ(std::count(window->sounds.begin(), window->sounds.end(), 2), deals + 1);
+}
+
+TEST_F(LifeCycleTest, NewPlayerAbandonedAfterAFailedWriteKeepsThePlayerAndTheGame)
+{
+    Answer<Tfrm_Player>([](Tfrm_Player& dialog) { TypeAndAccept(dialog, QStringLiteral("Ann")); });
+    Start();
+    const auto deals = std::count(window->sounds.begin(), window->sounds.end(), 2);
+    Answer<Tfrm_Player>([&](Tfrm_Player& dialog) {
+        // The file turns into something that cannot be written while the dialog is up.
+        QFile::remove(QString::fromStdString(SettingsPath()));
+        QDir().mkdir(QString::fromStdString(SettingsPath()));
+        QTimer::singleShot(0, [] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                box->done(QMessageBox::Ok);
+        });
+        TypeAndAccept(dialog, QStringLiteral("Kim"));
+        ASSERT_TRUE(dialog.isVisible());
+        dialog.reject();  // what Escape and a close request do
+    });
+    window->findChild<QAction*>(QStringLiteral("mnu_Newplayer"))->trigger();
+    EXPECT_EQ(playerName, "Ann");
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Brackwater - Ann"));
+    EXPECT_EQ(std::count(window->sounds.begin(), window->sounds.end(), 2), deals) << "the game goes on";
 }
 
 TEST_F(LifeCycleTest, AResultIsInTheFileAsSoonAsTheGameEnds)
