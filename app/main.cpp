@@ -8,7 +8,9 @@
 #include "gamesettings.h"
 #include "qtsoundplayer.h"
 #include "settingsfile.h"
+#include "settingsmigration.h"
 #include "settingsstore.h"
+#include "writeerrorbox.h"
 
 namespace {
 
@@ -47,14 +49,19 @@ int main(int argc, char** argv)
     // For desktops that do not look the icon up by the application id.
     QApplication::setWindowIcon(ProgramIcon());
 
-    const std::filesystem::path program = QCoreApplication::applicationFilePath().toStdString();
+    const std::filesystem::path program = std::filesystem::absolute(QCoreApplication::applicationFilePath().toStdString());
     const std::filesystem::path dataFolder = InstalledDataFolder(program, BRACKWATER_DATA_FROM_BIN);
 
     GameSettings settings;
     GameHistory history;
     std::string playerName;
     TQtSoundPlayer soundPlayer;
-    TSettingsStore store(SettingsFile(program, !dataFolder.empty()));
+    // A file once kept beside the program (a portable copy, or an earlier
+    // install under ~/.local) comes along into the configuration folder.
+    const std::filesystem::path settingsFile = SettingsFile(program, !dataFolder.empty());
+    if (const auto notice = AdoptSettingsBesideProgram(SettingsFileBesideProgram(program), settingsFile))
+        ShowPlainMessage(nullptr, QString::fromStdString(*notice));
+    TSettingsStore store(settingsFile);
 
     Tfrm_Main frm_Main(settings, history, playerName);
     frm_Main.SetHelpFile(HelpFile(dataFolder));

@@ -586,8 +586,10 @@ void Game::CheckEndOfGame()
         s.Undo.Kind = UndoKind::Nothing;
         view_.SetUndoEnabled(false);
         view_.PlaySoundEvent(SoundEvent::LoseGame);
-        view_.ShowGameOver(s.DrawStart, s.CardsLeft);
+        // Recorded (and saved) before the dialog waits for the player, so a
+        // crash or a kill while it is up loses nothing.
         RecordResult();
+        view_.ShowGameOver(s.DrawStart, s.CardsLeft);
     }
 }
 

@@ -11,6 +11,10 @@ struct HistoryRow {
     friend bool operator==(const HistoryRow&, const HistoryRow&) = default;
 };
 
+// A counter plus an amount, held at the counter's limits rather than wrapping:
+// a row with the largest count stays the largest instead of turning negative.
+std::int32_t AddSaturating(std::int32_t counter, std::int64_t amount);
+
 // Results of finished games, grouped by the size of the starting draw pile:
 // row 1 holds piles below 10, rows 2..32 the sizes 10..40, row 33 above 40.
 class GameHistory {

@@ -32,7 +32,9 @@ const QRect ExitBounds{67, 207, 69, 32};
 const QRect DeleteBounds{151, 207, 69, 32};
 const QRect OkBounds{235, 207, 69, 32};
 
-const QString RefusedNameText = QStringLiteral("A player's name cannot contain \"]\" or be \"Settings\".");
+const QString RefusedNameText = QStringLiteral(
+    "A player's name must have 1 to %1 characters, with no control characters and no \"]\", "
+    "and cannot be \"Settings\".").arg(MaxPlayerNameLength);
 
 bool IsEnterKey(int key)
 {
@@ -120,6 +122,7 @@ void Tfrm_Player::CreateButtons()
 
 void Tfrm_Player::SetStartupForm()
 {
+    startupForm_ = true;
     btn_Exit->move(DeleteBounds.topLeft());
     btn_Delete->hide();
     btn_Exit->show();
@@ -127,11 +130,20 @@ void Tfrm_Player::SetStartupForm()
 
 void Tfrm_Player::SetLaterForm()
 {
+    startupForm_ = false;
     btn_Exit->hide();
     btn_Delete->show();
 }
 
-void Tfrm_Player::reject() {}
+// A player who can no longer accept (the file refuses writes) must still be
+// able to go back to the game as the same player. The start-up form has Exit.
+void Tfrm_Player::reject()
+{
+    if (!acceptFailed_ || startupForm_)
+        return;
+    playerName_ = playerAtShow_;
+    done(QDialog::Rejected);
+}
 
 void Tfrm_Player::showEvent(QShowEvent* event)
 {
@@ -142,6 +154,8 @@ void Tfrm_Player::showEvent(QShowEvent* event)
 
 void Tfrm_Player::FormShow()
 {
+    acceptFailed_ = false;
+    playerAtShow_ = playerName_;
     cmb_PlayerList->clear();
     PutInEditLine(QString::fromStdString(playerName_));
     cmb_Player->setFocus();
@@ -249,7 +263,8 @@ void Tfrm_Player::MoveNameToTop(const QString& name)
 
 void Tfrm_Player::AcceptPlayer()
 {
-    const QString name = cmb_PlayerEdit->text();
+    // The file gives names back without their outer spaces; take them so from the start.
+    const QString name = cmb_PlayerEdit->text().trimmed();
     if (name.isEmpty())
         return;
     // Such a name would break its own section or share the recent-players one.
@@ -265,6 +280,7 @@ void Tfrm_Player::AcceptPlayer()
         store_.WriteRecentPlayers(playerName_, RecentPlayers());
     } catch (const SettingsWriteError& error) {
         ShowWriteError(this, error);
+        acceptFailed_ = true;
         return;
     }
     choseExit_ = false;

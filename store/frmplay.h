@@ -43,7 +43,9 @@ public:
 
     QStringList ListedNames() const;
 
-    // Escape and a close request leave the dialog open: only OK and Exit close it.
+    // Escape and a close request leave the dialog open: only OK and Exit close
+    // it. In the later form, once OK has failed to write the file, they close
+    // it and the current player stays.
     void reject() override;
 
 protected:
@@ -72,6 +74,9 @@ private:
     TSettingsStore& store_;
     std::string& playerName_;
     bool choseExit_ = true;
+    bool startupForm_ = true;
+    bool acceptFailed_ = false;
+    std::string playerAtShow_;
 
     TImage* Image1 = nullptr;
     QLabel* lbl_Desc = nullptr;

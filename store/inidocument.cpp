@@ -6,6 +6,8 @@
 
 namespace {
 
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+
 std::string_view WithoutCR(std::string_view raw)
 {
     if (raw.ends_with('\r'))
@@ -37,15 +39,20 @@ bool IsBlankLine(std::string_view raw)
 
 TIniDocument::TIniDocument(std::string_view text)
 {
+    // Editors on Windows start UTF-8 files with a byte-order mark; it is kept, but
+    // must not hide the first section.
+    bom_ = text.starts_with(ByteOrderMark);
+    if (bom_)
+        text.remove_prefix(ByteOrderMark.size());
     const std::size_t firstBreak = text.find('\n');
     crlf_ = firstBreak != std::string_view::npos && firstBreak > 0 && text[firstBreak - 1] == '\r';
     while (!text.empty()) {
         const std::size_t end = std::min(text.find('\n'), text.size());
         std::string raw(text.substr(0, end));
         text.remove_prefix(std::min(end + 1, text.size()));
-        if (const auto name = SectionNameOf(raw)) {
-            std::string folded = FoldCase(*name);  // before raw, which name points into, is moved
-            sections_.push_back(Section{std::move(raw), std::move(folded), {}});
+        const std::string decoded = AsUtf8(raw);
+        if (const auto name = SectionNameOf(decoded)) {
+            sections_.push_back(Section{std::move(raw), FoldCase(*name), {}});
             continue;
         }
         sections_.back().lines.push_back(ParseLine(std::move(raw)));
@@ -55,7 +62,8 @@ TIniDocument::TIniDocument(std::string_view text)
 TIniDocument::Line TIniDocument::ParseLine(std::string raw)
 {
     Line line;
-    const std::string_view text = TrimBlanks(WithoutCR(raw));
+    const std::string decoded = AsUtf8(raw);
+    const std::string_view text = TrimBlanks(WithoutCR(decoded));
     const std::size_t equals = text.find('=');
     if (!text.starts_with(';') && equals != std::string_view::npos) {
         line.isKey = true;
@@ -68,7 +76,7 @@ TIniDocument::Line TIniDocument::ParseLine(std::string raw)
 
 std::string TIniDocument::Text() const
 {
-    std::string text;
+    std::string text(bom_ ? ByteOrderMark : std::string_view());
     for (const Section& section : sections_) {
         if (&section != &sections_.front())
             text.append(section.header).push_back('\n');
@@ -95,6 +103,7 @@ void TIniDocument::SetValue(std::string_view section, std::string_view key, std:
 {
     const std::size_t found = FindSection(FoldedName(section));
     Section& target = found == NoSection ? AppendSection(section) : sections_[found];
+    ConvertToUtf8(target);
     const std::string foldedKey = FoldedName(key);
     auto& lines = target.lines;
     const auto existing = std::find_if(lines.begin(), lines.end(), [&](const Line& line) {
@@ -119,6 +128,15 @@ void TIniDocument::EraseSection(std::string_view section)
     // The lines before the first section have no name and are never erased.
     const auto named = [&](const Section& s) { return s.name == folded; };
     sections_.erase(std::remove_if(sections_.begin() + 1, sections_.end(), named), sections_.end());
+}
+
+// A section written in the Windows code page is rewritten in UTF-8 as soon as
+// it changes, in its place, so its name and values stay one.
+void TIniDocument::ConvertToUtf8(Section& section)
+{
+    section.header = AsUtf8(section.header);
+    for (Line& line : section.lines)
+        line.raw = AsUtf8(line.raw);
 }
 
 TIniDocument::Line TIniDocument::MakeKeyLine(std::string_view key, std::string_view value) const

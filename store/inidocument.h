@@ -15,6 +15,9 @@
 // belong to the section above them; names and values are trimmed of spaces
 // and tabs; lines starting with ";" are comments. When a section or a key
 // appears twice, the first one counts, for reading and for writing alike.
+// A byte-order mark at the start is skipped (and kept); a line that is not
+// UTF-8 is read as Windows-1252, and its section is rewritten in UTF-8 when
+// it is written to.
 class TIniDocument {
 public:
     static constexpr std::size_t MaxValueLength = 1023;
@@ -50,6 +53,7 @@ private:
     };
 
     static Line ParseLine(std::string raw);
+    static void ConvertToUtf8(Section& section);
     Line MakeKeyLine(std::string_view key, std::string_view value) const;
     std::string LineEnd() const;
     static constexpr std::size_t NoSection = 0;
@@ -58,4 +62,5 @@ private:
 
     std::vector<Section> sections_{Section{}};
     bool crlf_ = false;
+    bool bom_ = false;
 };

@@ -3,13 +3,14 @@
 #include <array>
 #include <cerrno>
 #include <string>
-#include <system_error>
 #include <utility>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "filelock.h"
+#include "filereplace.h"
 #include "inivalue.h"
 #include "settingswriteerror.h"
 
@@ -18,9 +19,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::size_t ReadChunk = 64U * 1024U;
-constexpr int TempNameAttempts = 100;
-constexpr mode_t NewFileMode = 0666;  // narrowed by the umask
-constexpr mode_t PermissionBits = 07777;
 
 class FileDescriptor {
 public:
@@ -73,85 +71,10 @@ FileText ReadWholeFile(const fs::path& path)
     }
 }
 
-bool WriteAll(int fd, std::string_view text)
-{
-    while (!text.empty()) {
-        const ssize_t written = ::write(fd, text.data(), text.size());
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        text.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
-// A settings file that is a link keeps being a link: the file it points to
-// is the one replaced.
-fs::path LinkTarget(const fs::path& path)
-{
-    std::error_code error;
-    if (!fs::is_symlink(path, error))
-        return path;
-    fs::path target = fs::weakly_canonical(path, error);
-    return error ? path : target;
-}
-
-fs::path FolderOf(const fs::path& file)
-{
-    return file.has_parent_path() ? file.parent_path() : fs::path(".");
-}
-
-void SyncFolder(const fs::path& folder)
-{
-    // Makes the rename itself durable; the new file is complete either way,
-    // so a failure here is not reported.
-    FileDescriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.Get() >= 0)
-        ::fsync(dir.Get());
-}
-
-std::pair<fs::path, int> CreateTempBeside(const fs::path& target, mode_t mode)
-{
-    const std::string base = "." + target.filename().string() + ".new-" + std::to_string(::getpid()) + "-";
-    for (int attempt = 0; attempt < TempNameAttempts; ++attempt) {
-        fs::path temp = FolderOf(target) / (base + std::to_string(attempt));
-        const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-        if (fd >= 0)
-            return {std::move(temp), fd};
-        if (errno != EEXIST)
-            break;
-    }
-    return {{}, -1};
-}
-
-bool ReplaceFile(const fs::path& path, std::string_view text)
-{
-    const fs::path target = LinkTarget(path);
-    struct stat existing {};
-    const bool exists = ::stat(target.c_str(), &existing) == 0;
-    // Respect a file the user has made read-only, although a rename could replace it.
-    if (exists && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
-        return false;
-    auto [temp, fd] = CreateTempBeside(target, NewFileMode);
-    if (fd < 0)
-        return false;
-    FileDescriptor file(fd);
-    const bool written = (!exists || ::fchmod(fd, existing.st_mode & PermissionBits) == 0)
-        && WriteAll(fd, text) && ::fsync(fd) == 0 && file.Close()
-        && ::rename(temp.c_str(), target.c_str()) == 0;
-    if (!written) {
-        file.Close();
-        ::unlink(temp.c_str());
-        return false;
-    }
-    SyncFolder(FolderOf(target));
-    return true;
-}
-
 }  // namespace
 
-TIniFile::TIniFile(std::filesystem::path path) : path_(fs::absolute(std::move(path)))
+TIniFile::TIniFile(std::filesystem::path path, std::chrono::milliseconds lockWait)
+    : path_(fs::absolute(std::move(path))), lockWait_(lockWait)
 {
     Reload();
 }
@@ -181,15 +104,19 @@ bool TIniFile::ReadBool(std::string_view section, std::string_view key, bool fal
 
 void TIniFile::Update(const std::function<void(TIniDocument&)>& edit)
 {
+    const fs::path target = FollowLinks(path_);
+    const TFileLock lock(target, lockWait_);
     Reload();
     if (!replaceable_)
-        throw SettingsWriteError(path_);
+        throw SettingsWriteError(path_, "The file could not be read, so it is left as it is.");
     TIniDocument edited = document_;
     edit(edited);
     const std::string text = edited.Text();
     if (text == document_.Text())
         return;
-    if (!ReplaceFile(path_, text))
-        throw SettingsWriteError(path_);
+    if (text.size() > MaxFileSize)
+        throw SettingsWriteError(path_, "The file would grow beyond 16 MiB.");
+    RemoveDeadTemporaries(target);
+    ReplaceFile(path_, target, text);
     document_ = std::move(edited);
 }

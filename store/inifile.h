@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -14,17 +15,19 @@
 //
 // Reads are answered from the document in memory, which is read when the
 // file is opened, by Reload() and at the start of every Update(). Each
-// Update() is one write operation: its edits reach the disk together, through
-// a new file in the same folder that replaces the old one in one step, so a
-// crash or a full disk never leaves a torn file. When it fails, the file and
-// the document in memory stay as they were before it, and SettingsWriteError
-// is thrown.
+// Update() is one write operation: it takes the file's lock, so copies of the
+// program sharing the file take turns, reads the file afresh, and hands that
+// to the edit; the edits reach the disk together, through a new file in the
+// same folder that replaces the old one in one step, so a crash or a full
+// disk never leaves a torn file. When it fails, the file and the document in
+// memory stay as they were before it, and SettingsWriteError is thrown.
 class TIniFile {
 public:
     // A bigger file is not ours: it is neither read nor replaced.
     static constexpr std::uintmax_t MaxFileSize = 16U * 1024U * 1024U;
 
-    explicit TIniFile(std::filesystem::path path);
+    // `lockWait`: how long a write waits for another copy to finish its own.
+    explicit TIniFile(std::filesystem::path path, std::chrono::milliseconds lockWait = std::chrono::seconds(5));
 
     const std::filesystem::path& Path() const { return path_; }
     const TIniDocument& Document() const { return document_; }
@@ -41,6 +44,7 @@ public:
 
 private:
     std::filesystem::path path_;
+    std::chrono::milliseconds lockWait_;
     TIniDocument document_;
     bool replaceable_ = true;
 };

@@ -1,6 +1,7 @@
 #include "inivalue.h"
 
 #include <algorithm>
+#include <array>
 #include <limits>
 
 namespace {
@@ -77,7 +78,88 @@ std::optional<std::int32_t> ParseDecimal(std::string_view text)
     return static_cast<std::int32_t>(value);
 }
 
+// Windows-1252 at 0x80..0x9F; the five unused bytes keep their code point.
+constexpr std::array<char16_t, 32> Windows1252High{
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+void AppendUtf8(std::string& out, char32_t c)
+{
+    if (c < 0x80) {
+        out.push_back(static_cast<char>(c));
+    } else if (c < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    }
+}
+
+// Length of the UTF-8 sequence starting at text[i], or 0 when it is not one.
+std::size_t SequenceLength(std::string_view text, std::size_t i)
+{
+    const auto lead = static_cast<unsigned char>(text[i]);
+    if (lead < 0x80)
+        return 1;
+    std::size_t length = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;   // no overlong forms
+        high = lead == 0xED ? 0x9F : 0xBF;  // no surrogates
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;  // nothing above U+10FFFF
+    } else {
+        return 0;
+    }
+    if (i + length > text.size())
+        return 0;
+    const auto second = static_cast<unsigned char>(text[i + 1]);
+    if (second < low || second > high)
+        return 0;
+    for (std::size_t k = 2; k < length; ++k) {
+        if (!IsContinuationByte(text[i + k]))
+            return 0;
+    }
+    return length;
+}
+
 }  // namespace
+
+bool IsValidUtf8(std::string_view text)
+{
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = SequenceLength(text, i);
+        if (length == 0)
+            return false;
+        i += length;
+    }
+    return true;
+}
+
+std::string Windows1252ToUtf8(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size() * 2);
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        AppendUtf8(out, byte >= 0x80 && byte < 0xA0 ? Windows1252High[byte - 0x80] : byte);
+    }
+    return out;
+}
+
+std::string AsUtf8(std::string_view line)
+{
+    return IsValidUtf8(line) ? std::string(line) : Windows1252ToUtf8(line);
+}
 
 std::string FoldCase(std::string_view text)
 {
@@ -104,6 +186,11 @@ std::string_view TrimBlanks(std::string_view text)
 std::string_view FirstLine(std::string_view text)
 {
     return text.substr(0, text.find_first_of("\r\n"));
+}
+
+std::size_t CharacterCount(std::string_view text)
+{
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) { return !IsContinuationByte(c); }));
 }
 
 std::string CutToCharacters(std::string_view text, std::size_t count)

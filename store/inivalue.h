@@ -19,6 +19,16 @@ std::string_view TrimBlanks(std::string_view text);
 // The part before the first line break: a line of the file cannot hold more.
 std::string_view FirstLine(std::string_view text);
 
+// Settings files written on Windows hold names in its Western code page:
+// a line that is not valid UTF-8 is read as Windows-1252 instead.
+bool IsValidUtf8(std::string_view text);
+std::string Windows1252ToUtf8(std::string_view text);
+// The line as UTF-8, whichever of the two it was written in.
+std::string AsUtf8(std::string_view line);
+
+// Characters of UTF-8 text, not bytes.
+std::size_t CharacterCount(std::string_view text);
+
 // Keeps the first `count` characters of UTF-8 text; a character is never split.
 std::string CutToCharacters(std::string_view text, std::size_t count);
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <utility>
 
 #include "inivalue.h"
 
@@ -122,33 +123,53 @@ void ReadHistory(const SectionReader& read, GameHistory& history)
     }
 }
 
-void WriteOptions(TIniDocument& doc, std::string_view section, const GameSettings& s, WindowPosition position)
-{
-    doc.SetValue(section, MinimumKey, IntegerText(s.MinDrawPile));
-    doc.SetValue(section, CardBackKey, IntegerText(s.CardBack));
-    doc.SetValue(section, LevelKey, IntegerText(s.Level));
-    doc.SetValue(section, TableColorKey, ColorText(s.TableColor));
-    doc.SetValue(section, StackColorKey, ColorText(s.StackColor));
-    doc.SetValue(section, PlayColorKey, ColorText(s.PlayColor));
-    doc.SetValue(section, CardColorKey, ColorText(s.CardColor));
-    doc.SetValue(section, DigitalBackKey, ColorText(s.DigitalBack));
-    doc.SetValue(section, DigitalForeKey, ColorText(s.DigitalFore));
-    doc.SetValue(section, TopKey, IntegerText(position.Top));
-    doc.SetValue(section, LeftKey, IntegerText(position.Left));
-    doc.SetValue(section, ShowPlaysKey, BoolText(s.ShowPlays));
-    doc.SetValue(section, DrawTopKey, BoolText(s.DrawTop));
-    doc.SetValue(section, SoundOnKey, BoolText(s.SoundOn));
-    doc.SetValue(section, PeekAtAllKey, BoolText(s.PeekAtAll));
-    doc.SetValue(section, VolumeKey, IntegerText(s.SoundVolume));
-}
+using KeyValues = std::vector<std::pair<std::string, std::string>>;
 
-void WriteSounds(TIniDocument& doc, std::string_view section, const GameSettings& s)
+// The single keys and the sound pairs, in the order the file has always held them.
+KeyValues OptionTexts(const GameSettings& s, WindowPosition position)
 {
+    KeyValues texts{
+        {std::string(MinimumKey), IntegerText(s.MinDrawPile)},
+        {std::string(CardBackKey), IntegerText(s.CardBack)},
+        {std::string(LevelKey), IntegerText(s.Level)},
+        {std::string(TableColorKey), ColorText(s.TableColor)},
+        {std::string(StackColorKey), ColorText(s.StackColor)},
+        {std::string(PlayColorKey), ColorText(s.PlayColor)},
+        {std::string(CardColorKey), ColorText(s.CardColor)},
+        {std::string(DigitalBackKey), ColorText(s.DigitalBack)},
+        {std::string(DigitalForeKey), ColorText(s.DigitalFore)},
+        {std::string(TopKey), IntegerText(position.Top)},
+        {std::string(LeftKey), IntegerText(position.Left)},
+        {std::string(ShowPlaysKey), BoolText(s.ShowPlays)},
+        {std::string(DrawTopKey), BoolText(s.DrawTop)},
+        {std::string(SoundOnKey), BoolText(s.SoundOn)},
+        {std::string(PeekAtAllKey), BoolText(s.PeekAtAll)},
+        {std::string(VolumeKey), IntegerText(s.SoundVolume)},
+    };
     for (int n = 1; n <= SoundEventCount; ++n) {
         const auto i = static_cast<std::size_t>(n);
-        doc.SetValue(section, Numbered(SoundNameKey, n), s.SoundName[i]);
-        doc.SetValue(section, Numbered(SoundPathKey, n), s.SoundPath[i]);
+        texts.emplace_back(Numbered(SoundNameKey, n), s.SoundName[i]);
+        texts.emplace_back(Numbered(SoundPathKey, n), s.SoundPath[i]);
     }
+    return texts;
+}
+
+// Only what this copy changed since it read the section goes to the file, so
+// a change another copy made meanwhile to another key survives. A key missing
+// from the file is written whatever it holds.
+void WriteChangedOptions(TIniDocument& doc, std::string_view section, const KeyValues& now, const KeyValues* before)
+{
+    for (std::size_t i = 0; i < now.size(); ++i) {
+        const auto& [key, value] = now[i];
+        if (before == nullptr || (*before)[i].second != value || !doc.Value(section, key))
+            doc.SetValue(section, key, value);
+    }
+}
+
+std::int32_t IntegerIn(const TIniDocument& doc, std::string_view section, const std::string& key)
+{
+    const auto value = doc.Value(section, key);
+    return value ? ParseIniInteger(*value).value_or(0) : 0;
 }
 
 void WriteRow(TIniDocument& doc, std::string_view section, int n, const HistoryRow& row)
@@ -158,13 +179,61 @@ void WriteRow(TIniDocument& doc, std::string_view section, int n, const HistoryR
     doc.SetValue(section, Numbered(LeftTotalKey, n), IntegerText(row.CardsLeftTotal));
 }
 
-void WriteHistory(TIniDocument& doc, std::string_view section, const GameHistory& history)
+// Results recorded since the section was read are added to the counters in
+// the file, so that every copy's games count. Rows without new results are
+// not written, so their keys stay as they are.
+void AddNewResults(TIniDocument& doc, std::string_view section, const GameHistory& now, const GameHistory& before)
 {
-    // Rows without games are skipped, so their old keys stay in the file.
     for (int n = 1; n <= GameHistory::RowCount; ++n) {
-        if (history.Row(n).Games != 0)
-            WriteRow(doc, section, n, history.Row(n));
+        const HistoryRow& mine = now.Row(n);
+        const HistoryRow& seen = before.Row(n);
+        if (mine == seen)
+            continue;
+        HistoryRow row;
+        if (IntegerIn(doc, section, Numbered(GamesKey, n)) != 0) {  // as the reader sees it
+            row.Games = IntegerIn(doc, section, Numbered(GamesKey, n));
+            row.Won = IntegerIn(doc, section, Numbered(WonKey, n));
+            row.CardsLeftTotal = IntegerIn(doc, section, Numbered(LeftTotalKey, n));
+        }
+        row.Games = AddSaturating(row.Games, std::int64_t{mine.Games} - seen.Games);
+        row.Won = AddSaturating(row.Won, std::int64_t{mine.Won} - seen.Won);
+        row.CardsLeftTotal = AddSaturating(row.CardsLeftTotal, std::int64_t{mine.CardsLeftTotal} - seen.CardsLeftTotal);
+        WriteRow(doc, section, n, row);
     }
+}
+
+std::vector<std::string> RecentIn(const TIniDocument& doc)
+{
+    std::vector<std::string> names;
+    for (int n = 1; n <= TSettingsStore::RecentPlayerCount; ++n) {
+        if (auto name = doc.Value(SharedSection, Numbered(PreviousKey, n)); name && !name->empty())
+            names.push_back(std::move(*name));
+    }
+    return names;
+}
+
+bool Contains(const std::vector<std::string>& names, const std::string& name)
+{
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+// Names another copy put in the list since this one read it keep their
+// place after ours.
+std::vector<std::string> MergedRecent(std::vector<std::string> mine, const std::vector<std::string>& seen,
+                                      const std::vector<std::string>& onDisk)
+{
+    for (const std::string& name : onDisk) {
+        if (!Contains(seen, name) && !Contains(mine, name))
+            mine.push_back(name);
+    }
+    if (mine.size() > static_cast<std::size_t>(TSettingsStore::RecentPlayerCount))
+        mine.resize(static_cast<std::size_t>(TSettingsStore::RecentPlayerCount));
+    return mine;
+}
+
+bool SameSection(std::string_view a, std::string_view b)
+{
+    return EqualsIgnoringCase(TrimBlanks(a), TrimBlanks(b));
 }
 
 }  // namespace
@@ -177,10 +246,12 @@ void TSettingsStore::LoadSettings(const std::string& playerName, bool waveDevice
     ini_.Reload();
     const SectionReader read(ini_, playerName);
     ReadOptions(read, settings);
+    // For this run only: the file keeps the player's choice for a run with sound.
     if (!waveDeviceAvailable)
         settings.SoundOn = false;
     ReadSounds(read, settings);
     ReadHistory(read, history);
+    loaded_ = LoadedSection{playerName, OptionTexts(settings, LoadWindowPosition(playerName)), history};
 }
 
 WindowPosition TSettingsStore::LoadWindowPosition(const std::string& playerName) const
@@ -192,11 +263,13 @@ WindowPosition TSettingsStore::LoadWindowPosition(const std::string& playerName)
 void TSettingsStore::SaveSettings(const std::string& playerName, const GameSettings& settings,
                                   const GameHistory& history, WindowPosition position)
 {
+    const bool known = loaded_ && SameSection(loaded_->player, playerName);
+    KeyValues options = OptionTexts(settings, position);
     ini_.Update([&](TIniDocument& doc) {
-        WriteOptions(doc, playerName, settings, position);
-        WriteSounds(doc, playerName, settings);
-        WriteHistory(doc, playerName, history);
+        WriteChangedOptions(doc, playerName, options, known ? &loaded_->options : nullptr);
+        AddNewResults(doc, playerName, history, known ? loaded_->history : GameHistory{});
     });
+    loaded_ = LoadedSection{playerName, std::move(options), history};
 }
 
 std::string TSettingsStore::ReadPrevious(int n) const
@@ -206,11 +279,13 @@ std::string TSettingsStore::ReadPrevious(int n) const
 
 void TSettingsStore::WriteRecentPlayers(const std::string& playerName, const std::vector<std::string>& recent)
 {
+    const std::vector<std::string> seen = RecentIn(ini_.Document());
     ini_.Update([&](TIniDocument& doc) {
+        const std::vector<std::string> merged = MergedRecent(recent, seen, RecentIn(doc));
         doc.EraseSection(SharedSection);
         doc.SetValue(SharedSection, Numbered(PreviousKey, 0), playerName);
         int n = 1;
-        for (const std::string& name : recent)
+        for (const std::string& name : merged)
             doc.SetValue(SharedSection, Numbered(PreviousKey, n++), name);
     });
 }
@@ -218,15 +293,37 @@ void TSettingsStore::WriteRecentPlayers(const std::string& playerName, const std
 void TSettingsStore::EraseSection(const std::string& section)
 {
     ini_.Update([&](TIniDocument& doc) { doc.EraseSection(section); });
+    if (loaded_ && SameSection(loaded_->player, section))
+        loaded_.reset();
 }
 
 void TSettingsStore::ZeroHistoryRow(const std::string& playerName, int row)
 {
     ini_.Update([&](TIniDocument& doc) { WriteRow(doc, playerName, row, HistoryRow{}); });
+    if (loaded_ && SameSection(loaded_->player, playerName))
+        loaded_->history.Row(row) = HistoryRow{};
 }
+
+namespace {
+
+bool HasControlCharacter(std::string_view text)
+{
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        const bool c1 = byte == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) < 0xA0;
+        if (byte < 0x20 || byte == 0x7F || c1)
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
 
 bool IsValidPlayerName(const std::string& name)
 {
-    return !name.empty() && name.find_first_of("]\r\n") == std::string::npos
-        && !EqualsIgnoringCase(TrimBlanks(name), SharedSection);  // names are matched trimmed
+    // Section names are read back trimmed and a value cut, so any other name
+    // would come back as a different player.
+    return !name.empty() && TrimBlanks(name) == name && CharacterCount(name) <= MaxPlayerNameLength
+        && !HasControlCharacter(name) && name.find(']') == std::string::npos
+        && !EqualsIgnoringCase(name, SharedSection);
 }

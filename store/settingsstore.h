@@ -2,7 +2,9 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "gamehistory.h"
@@ -21,6 +23,8 @@ struct WindowPosition {
 // the player, and the shared section "Settings" with the recent players.
 // Every write operation below is one replacement of the file: it either
 // happens whole or throws SettingsWriteError and leaves the file as it was.
+// Copies of the program may share the file: each write applies only what
+// this copy changed to the file as it is at that moment.
 class TSettingsStore {
 public:
     static constexpr int RecentPlayerCount = 4;
@@ -35,6 +39,9 @@ public:
                       GameHistory& history);
     // Read after the colours have been applied, from the file as last read.
     WindowPosition LoadWindowPosition(const std::string& playerName) const;
+    // Writes the options and position keys that changed since the section
+    // was loaded (and any missing from the file), and adds the results
+    // recorded since then to the counters in the file.
     void SaveSettings(const std::string& playerName, const GameSettings& settings, const GameHistory& history,
                       WindowPosition position);
 
@@ -42,7 +49,8 @@ public:
     // recent-players list; empty when missing.
     std::string ReadPrevious(int n) const;
     // Erases the "Settings" section, then writes "Previous0" = playerName and
-    // "Previous1" onwards from the list, top entry first.
+    // "Previous1" onwards from the list, top entry first, followed by names
+    // another copy added since the list was read, up to four.
     void WriteRecentPlayers(const std::string& playerName, const std::vector<std::string>& recent);
 
     // A player's whole section; a missing one is no error.
@@ -51,9 +59,21 @@ public:
     void ZeroHistoryRow(const std::string& playerName, int row);
 
 private:
+    // The current player's section as last read or written, to tell this
+    // copy's changes from the file's.
+    struct LoadedSection {
+        std::string player;
+        std::vector<std::pair<std::string, std::string>> options;
+        GameHistory history;
+    };
+
     TIniFile ini_;
+    std::optional<LoadedSection> loaded_;
 };
 
-// Whether the file can hold the name as its own section: not empty, no "]",
-// no line break, and not the shared section "Settings" in any letter case.
+inline constexpr std::size_t MaxPlayerNameLength = 64;
+
+// Whether the file can hold the name as its own section and give it back
+// unchanged: 1 to 64 characters, no spaces at either end, no control
+// characters, no "]", and not the shared section "Settings" in any letter case.
 bool IsValidPlayerName(const std::string& name);

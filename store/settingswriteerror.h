@@ -3,13 +3,18 @@
 #include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <system_error>
 
 // A write or erase in the settings file failed; the file is as it was before.
-// The program shows what() to the player.
+// The program shows what() to the player: "Unable to write to" the path on
+// the first line, and the reason on the second.
 class SettingsWriteError : public std::runtime_error {
 public:
-    explicit SettingsWriteError(const std::filesystem::path& file)
-        : std::runtime_error("Unable to write to " + file.string())
+    SettingsWriteError(const std::filesystem::path& file, const std::string& reason)
+        : std::runtime_error("Unable to write to " + file.string() + "\n" + reason)
     {
     }
+
+    // The reason the system gives for an errno value, e.g. "Permission denied".
+    static std::string SystemReason(int error) { return std::system_category().message(error) + "."; }
 };

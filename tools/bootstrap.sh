@@ -21,7 +21,7 @@ run_packages=(
 # pointer tools, a sound server, and the validators of the installed files.
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool x11-utils
+  xvfb xauth xdotool x11-utils openbox
   pulseaudio pulseaudio-utils
   desktop-file-utils appstream
 )
@@ -45,6 +45,13 @@ install_missing() {  # install_missing PACKAGE...
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+# Permissions do not bind root: as root, the tests of read-only files and
+# folders switch to this ordinary user.
+add_test_user() {
+  [ "$(id -u)" -eq 0 ] || return 0
+  id brackwater-test >/dev/null 2>&1 || useradd --system --no-create-home --shell /usr/sbin/nologin brackwater-test
 }
 
 jobs() { nproc 2>/dev/null || echo 2; }
@@ -79,6 +86,7 @@ case "$mode" in
     ;;
   test)
     install_missing "${run_packages[@]}" "${test_packages[@]}"
+    add_test_user
     build build
     run_tests build
     ;;
@@ -94,6 +102,7 @@ case "$mode" in
     ;;
   sanitize)
     install_missing "${run_packages[@]}" "${test_packages[@]}"
+    add_test_user
     build build-sanitize -DBRACKWATER_SANITIZE=ON -DBRACKWATER_BENCH=OFF
     export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
     export LSAN_OPTIONS=suppressions=$top/tools/lsan.supp:print_suppressions=0

@@ -11,11 +11,13 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 #include "carddeck.h"
 #include "centring.h"
 #include "counterdigit.h"
+#include "frameplacement.h"
 #include "frmabout.h"
 #include "frmhist.h"
 #include "frmlose.h"
@@ -32,6 +34,7 @@
 #include "soundevents.h"
 #include "tcolor.h"
 #include "uifonts.h"
+#include "windowplacement.h"
 #include "writeerrorbox.h"
 
 namespace {
@@ -171,6 +174,7 @@ Tfrm_Main::Tfrm_Main(GameSettings& settings, GameHistory& history, const std::st
     frm_About = new Tfrm_About(this);
     frm_lose = new Tfrm_lose(this);
     helpViewer_ = std::make_unique<THelpViewer>();
+    framePlacement_ = new TFramePlacement(*this);
 
     FitStackLabels();
     ApplySettings();
@@ -225,16 +229,28 @@ void Tfrm_Main::StartUp()
 
 // Shows the player dialog and takes on the chosen player's settings; with
 // Exit the name is unchanged and the same steps run for it.
-void Tfrm_Main::ChoosePlayer()
+bool Tfrm_Main::ChoosePlayer()
 {
-    frm_Player->exec();
+    const bool chosen = frm_Player->exec() == QDialog::Accepted;
     store_->LoadSettings(*playerName_, waveDeviceAvailable_, settings_, history_);
     // The caption is also what the task bar shows for the program.
     setWindowTitle(QStringLiteral("Brackwater - ") + QString::fromStdString(*playerName_));
     ApplySettings();
-    const WindowPosition position = store_->LoadWindowPosition(*playerName_);
-    move(position.Left, position.Top);
+    PlaceWindow(store_->LoadWindowPosition(*playerName_));
     repaint();
+    return chosen;
+}
+
+// The settings hold the frame's corner, as frameGeometry() gives it back.
+void Tfrm_Main::PlaceWindow(WindowPosition saved)
+{
+    std::vector<ScreenArea> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect area = screen->availableGeometry();
+        screens.push_back({area.left(), area.top(), area.width(), area.height()});
+    }
+    const WindowPosition frame = KeepTitleBarOnScreen(saved, frameGeometry().width(), screens);
+    framePlacement_->Place(QPoint(frame.Left, frame.Top));
 }
 
 bool Tfrm_Main::SaveSettings()
@@ -242,7 +258,8 @@ bool Tfrm_Main::SaveSettings()
     if (!store_)
         return true;
     try {
-        store_->SaveSettings(*playerName_, settings_, history_, WindowPosition{pos().y(), pos().x()});
+        const QPoint frame = frameGeometry().topLeft();  // what PlaceWindow restores
+        store_->SaveSettings(*playerName_, settings_, history_, WindowPosition{frame.y(), frame.x()});
         return true;
     } catch (const SettingsWriteError& error) {
         ShowWriteError(this, error);
@@ -743,7 +760,8 @@ void Tfrm_Main::mnu_NewplayerClick()
     if (!frm_Player || !SaveSettings())
         return;
     CentreOverWindow(*frm_Player, *this);
-    ChoosePlayer();
+    if (!ChoosePlayer())
+        return;  // abandoned after a failed write: the same player plays on
     game_.NewGame();
     GameStepDone();
 }

@@ -19,6 +19,7 @@ class QMenu;
 class QPushButton;
 class QTimer;
 class TCarddeck;
+class TFramePlacement;
 class THelpViewer;
 class TImage;
 class TLabel3d;
@@ -28,6 +29,7 @@ class Tfrm_Player;
 class Tfrm_lose;
 class TfrmOptions;
 class TSettingsStore;
+struct WindowPosition;
 class TSoundPlayer;
 
 // The card table: the program's one window. It owns the game and shows it;
@@ -128,7 +130,8 @@ private:
     void GameStepDone();
 
     void StartUp();
-    void ChoosePlayer();
+    bool ChoosePlayer();  // whether a player was accepted
+    void PlaceWindow(WindowPosition saved);
     bool SaveSettings();  // false when the file refused the write; the player has been told
     // The sound player plugs in here.
     void PlayEventSound(SoundEvent event);
@@ -162,6 +165,7 @@ private:
     Game game_;
 
     TSettingsStore* store_ = nullptr;
+    TFramePlacement* framePlacement_ = nullptr;
     TSoundPlayer* soundPlayer_ = nullptr;
     std::string* playerName_ = nullptr;
     bool waveDeviceAvailable_ = false;

@@ -162,6 +162,33 @@ TEST_F(EndToEndTest, ALostGameIsSavedAndTheNextRunShowsItInTheHistory)
     ExitAndCheck();
 }
 
+TEST_F(EndToEndTest, TwoCopiesOnOneSettingsFileEachKeepTheirLostGame)
+{
+    const GamePlan plan = GamePlan::Play(Player.toStdString(), PlayStyle::DrawFirst);
+    ASSERT_TRUE(plan.finished);
+    ProgramCopy second{QStringLiteral(BRACKWATER_PROGRAM), QStringLiteral(BRACKWATER_HELP_FILE)};
+    ASSERT_TRUE(second.IsReady() && second.ShareSettingsWith(program));
+
+    // Both copies have read the file before either has played.
+    StartAndChoose(Player);
+    ASSERT_TRUE(second.Start());
+    ASSERT_TRUE(screen.ChoosePlayer()) << "no player dialog for the second copy";
+    ASSERT_TRUE(screen.WaitForTable(Player));
+
+    // The second copy's window lies on top of the first's: it plays first, and ends.
+    for (ProgramCopy* copy : {&second, &program}) {
+        PlayWholeGame(plan);
+        const std::optional<XWindow> gameOver = screen.WaitForGameOver();
+        ASSERT_TRUE(gameOver) << "no \"Game Over!\"";
+        ASSERT_TRUE(screen.CloseGameOver(*gameOver));
+        ASSERT_TRUE(screen.ExitByMenu());
+        ASSERT_TRUE(copy->WaitForExit(ExitTimeoutMs));
+        EXPECT_TRUE(copy->ExitedNormally());
+    }
+    EXPECT_EQ(Saved("HGame1"), "2");
+    EXPECT_EQ(Saved("HLeft1"), std::to_string(2 * plan.cardsLeft));
+}
+
 TEST_F(EndToEndTest, AWonGameEndsInTheWonDisplayAndIsSavedAsWon)
 {
     // Playing every wanted card before drawing clears the test deck.

@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QProcessEnvironment>
 
+#include <system_error>
+
 namespace {
 
 constexpr int StartTimeoutMs = 10000;
@@ -29,6 +31,13 @@ ProgramCopy::~ProgramCopy()
 std::filesystem::path ProgramCopy::SettingsFile() const
 {
     return std::filesystem::path(programPath_.toStdString() + ".INI");
+}
+
+bool ProgramCopy::ShareSettingsWith(const ProgramCopy& other) const
+{
+    std::error_code error;
+    std::filesystem::create_symlink(other.SettingsFile(), SettingsFile(), error);
+    return !error;
 }
 
 bool ProgramCopy::Start()

@@ -19,6 +19,9 @@ public:
 
     bool IsReady() const { return ready_; }
     std::filesystem::path SettingsFile() const;
+    // This copy's settings file becomes a link to another copy's, so the two
+    // share one file as two runs of one program would.
+    bool ShareSettingsWith(const ProgramCopy& other) const;
 
     // Runs from now on play on this sound server ("unix:/path"); without
     // one they find no output and stay silent.

@@ -53,10 +53,11 @@ bool XDriver::IsViewable(const QString& id)
 
 std::optional<XWindow> XDriver::FindWindow(const QString& title) const
 {
-    // One line per top-level window:  0x20000f "Title": ("res" "Class")  331x249+228+157  +228+157
+    // One line per window:  0x20000f "Title": ("res" "Class")  331x249+228+157  +228+157
+    // The whole tree, since a window manager puts each window inside a frame of its own.
     static const QRegularExpression line(
         QString::fromLatin1(R"re(^\s*(0x[0-9a-fA-F]+) "(.*)":.*\s(\d+)x(\d+)\+-?\d+\+-?\d+\s+\+(-?\d+)\+(-?\d+)\s*$)re"));
-    const QString listing = Run(QStringLiteral("xwininfo"), {QStringLiteral("-root"), QStringLiteral("-children")}).value_or(QString());
+    const QString listing = Run(QStringLiteral("xwininfo"), {QStringLiteral("-root"), QStringLiteral("-tree")}).value_or(QString());
     for (const QString& text : listing.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
         const QRegularExpressionMatch match = line.match(text);
         if (!match.hasMatch() || match.captured(2) != title)
@@ -90,6 +91,22 @@ bool XDriver::WaitUntilGone(const QString& title, int timeoutMs) const
         Wait(PollMilliseconds);
     }
     return true;
+}
+
+QPoint XDriver::FrameTopLeft(const XWindow& window) const
+{
+    // "_NET_FRAME_EXTENTS(CARDINAL) = 1, 1, 20, 1": left, right, top, bottom.
+    static const QRegularExpression extents(QStringLiteral(R"re(=\s*(\d+),\s*\d+,\s*(\d+),)re"));
+    const QString text = Run(QStringLiteral("xprop"), {QStringLiteral("-id"), window.id, QStringLiteral("_NET_FRAME_EXTENTS")}).value_or(QString());
+    const QRegularExpressionMatch match = extents.match(text);
+    if (!match.hasMatch())
+        return window.geometry.topLeft();
+    return window.geometry.topLeft() - QPoint(match.captured(1).toInt(), match.captured(2).toInt());
+}
+
+void XDriver::Activate(const XWindow& window) const
+{
+    Xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), window.id});
 }
 
 void XDriver::Click(const QPoint& screenPoint) const

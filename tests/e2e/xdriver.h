@@ -12,7 +12,7 @@
 // A top-level window shown on the X display, found by its exact title.
 struct XWindow {
     QString id;
-    QRect geometry;  // on the screen; without a window manager the frame is the window
+    QRect geometry;  // the client area on the screen; without a window manager the frame is the window
 };
 
 // The real pointer and keyboard on the X display (through xdotool), and the
@@ -22,7 +22,11 @@ public:
     std::optional<XWindow> FindWindow(const QString& title) const;
     std::optional<XWindow> WaitForWindow(const QString& title, int timeoutMs) const;
     bool WaitUntilGone(const QString& title, int timeoutMs) const;
+    // Where the window manager's frame starts (the window itself without one).
+    QPoint FrameTopLeft(const XWindow& window) const;
 
+    // Raises the window and gives it the keyboard, through the window manager.
+    void Activate(const XWindow& window) const;
     void Click(const QPoint& screenPoint) const;
     void TypeText(const QString& text) const;
     void PressKey(const QString& key) const;

@@ -125,7 +125,8 @@ TEST_F(HopelessGame, DrawingTheLastCardWithNothingToPlayLosesAtOnce)
     game.DrawCard();
     EXPECT_EQ(view.Sounds(), (std::vector<int>{3, 3, 8}));
     const std::vector<std::string> tail(view.log.end() - 2, view.log.end());
-    EXPECT_EQ(tail, (std::vector<std::string>{"game over 9 104", "result recorded"}));
+    // Saved before the dialog waits for the player.
+    EXPECT_EQ(tail, (std::vector<std::string>{"result recorded", "game over 9 104"}));
     EXPECT_EQ(history.Row(1), (HistoryRow{1, 0, 104}));
     EXPECT_FALSE(view.undoEnabled);
     EXPECT_FALSE(game.CanUndo());

@@ -24,3 +24,13 @@ TEST(GameHistoryTest, RecordsWonAndLostGames)
     history.Clear();
     EXPECT_TRUE(history.IsEmpty());
 }
+
+TEST(GameHistoryTest, CountersStopAtTheirLargestValue)
+{
+    constexpr std::int32_t Largest = 2147483647;
+    GameHistory history;
+    history.Row(17) = {Largest, Largest, Largest - 5};
+    history.RecordResult(25, 0);
+    history.RecordResult(25, 50);
+    EXPECT_EQ(history.Row(17), (HistoryRow{Largest, Largest, Largest}));
+}

@@ -236,7 +236,8 @@ TEST_F(HistoryDialogTest, ZeroStopsAtAFailedWrite)
     dialog.btn_ZeroClick();
 
     EXPECT_EQ(messages_.Count(), 1);
-    EXPECT_EQ(messages_.LastText(), QString::fromStdString("Unable to write to " + File().string()));
+    EXPECT_EQ(messages_.LastText(), QString::fromStdString("Unable to write to " + File().string()
+                                                           + "\nThe file could not be read, so it is left as it is."));
     EXPECT_NE(dialog.TextBeforeFailure.find("HGame2=0\n"), std::string::npos);
     EXPECT_NE(dialog.TextBeforeFailure.find("HGame9=1\n"), std::string::npos);
     EXPECT_EQ(history_.Row(2), HistoryRow{});

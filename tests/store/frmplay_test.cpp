@@ -22,7 +22,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const QString RefusedName = QStringLiteral("A player's name cannot contain \"]\" or be \"Settings\".");
+const QString RefusedName = QStringLiteral("A player's name must have 1 to 64 characters, with no control "
+                                           "characters and no \"]\", and cannot be \"Settings\".");
+const std::string UnreadableFile = "\nThe file could not be read, so it is left as it is.";
 
 // A "Settings" section with "Previous0" and the list from "Previous1" on.
 std::string RecentSection(const std::string& last, const std::vector<std::string>& recent)
@@ -276,17 +278,34 @@ TEST_F(PlayerDialogTest, NamesTheFileCannotHoldAreRefused)
 {
     Open(RecentSection("Ann", {"Ann"}), "Ann");
     const std::string before = ReadText(File());
-    for (const QString& name : {QStringLiteral("Settings"), QStringLiteral(" sETTINGS"), QStringLiteral("a]b")}) {
+    const QString tooLong(65, QLatin1Char('x'));
+    for (const QString& name : {QStringLiteral("Settings"), QStringLiteral(" sETTINGS"), QStringLiteral("a]b"), tooLong,
+                                QStringLiteral("tab\tin"), QStringLiteral("bell\a")}) {
         SCOPED_TRACE(name.toStdString());
         messages_.Arm();
-        Accept(name);
+        Edit().setText(name);
+        Click("btn_OK");
         EXPECT_EQ(messages_.LastText(), RefusedName);
         EXPECT_TRUE(dialog_->isVisible());
         EXPECT_EQ(playerName_, "Ann");
         EXPECT_EQ(Listed(), QStringList({"Ann"}));
     }
-    EXPECT_EQ(messages_.Count(), 3);
+    EXPECT_EQ(messages_.Count(), 6);
     EXPECT_EQ(ReadText(File()), before);
+}
+
+TEST_F(PlayerDialogTest, NamesAreTakenWithoutTheirOuterSpaces)
+{
+    Open(RecentSection("Ann", {"Ann"}), "Bob");
+    messages_.Arm();
+    Accept(QStringLiteral("   "));
+    QCoreApplication::processEvents();  // the catcher's turn, with no box to answer
+    EXPECT_EQ(messages_.Count(), 0);
+    EXPECT_TRUE(dialog_->isVisible()) << "only spaces: no name";
+    Accept(QStringLiteral("  Ann "));
+    EXPECT_TRUE(ClosedWithOk());
+    EXPECT_EQ(playerName_, "Ann");
+    EXPECT_EQ(SavedRecent(), (std::vector<std::string>{"Ann", "Ann", "", "", ""}));
 }
 
 TEST_F(PlayerDialogTest, DeleteErasesTheSectionAndOffersTheFirstName)
@@ -351,12 +370,37 @@ TEST_F(PlayerDialogTest, FailedWriteOnAcceptKeepsTheDialogOpen)
     messages_.Arm();
     Accept(QStringLiteral("Kim"));
     EXPECT_EQ(messages_.Count(), 1);
-    EXPECT_EQ(messages_.LastText(), QString::fromStdString("Unable to write to " + File().string()));
+    EXPECT_EQ(messages_.LastText(), QString::fromStdString("Unable to write to " + File().string() + UnreadableFile));
     EXPECT_EQ(messages_.LastTitle(), QApplication::applicationDisplayName());
     EXPECT_TRUE(dialog_->isVisible());
     // What the accept had done before the write stays done.
     EXPECT_EQ(playerName_, "Kim");
     EXPECT_EQ(Listed(), QStringList({"Kim"}));
+}
+
+TEST_F(PlayerDialogTest, AfterAFailedAcceptEscapeAndCloseGoBackToTheCurrentPlayer)
+{
+    fs::create_directory(File());
+    for (const bool escape : {true, false}) {
+        Open("", "Ann");
+        messages_.Arm();
+        Accept(QStringLiteral("Kim"));
+        ASSERT_TRUE(dialog_->isVisible());
+        if (escape)
+            QTest::keyClick(&Edit(), Qt::Key_Escape);
+        else
+            dialog_->close();
+        EXPECT_FALSE(dialog_->isVisible());
+        EXPECT_EQ(playerName_, "Ann");
+    }
+    // The start-up form keeps its Exit as the only way out.
+    Open("", "");
+    dialog_->SetStartupForm();
+    messages_.Arm();
+    Accept(QStringLiteral("Kim"));
+    QTest::keyClick(&Edit(), Qt::Key_Escape);
+    dialog_->close();
+    EXPECT_TRUE(dialog_->isVisible());
 }
 
 TEST_F(PlayerDialogTest, FailedEraseOnDeleteKeepsTheEntry)
@@ -368,7 +412,7 @@ TEST_F(PlayerDialogTest, FailedEraseOnDeleteKeepsTheEntry)
     messages_.Arm();
     Click("btn_Delete");
     EXPECT_EQ(messages_.Count(), 1);
-    EXPECT_EQ(messages_.LastText(), QString::fromStdString("Unable to write to " + File().string()));
+    EXPECT_EQ(messages_.LastText(), QString::fromStdString("Unable to write to " + File().string() + UnreadableFile));
     EXPECT_TRUE(dialog_->isVisible());
     EXPECT_EQ(Listed(), QStringList({"Ann", "Bob"}));
     EXPECT_TRUE(Button("btn_Delete").isEnabled());

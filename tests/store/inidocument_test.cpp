@@ -155,6 +155,29 @@ TEST(IniDocumentTest, NamesTheFormatCannotHoldStillFindTheirSection)
     EXPECT_EQ(reread.Value("Settings", "Previous0"), std::nullopt);
 }
 
+TEST(IniDocumentTest, AByteOrderMarkDoesNotHideTheFirstSection)
+{
+    TIniDocument doc("\xEF\xBB\xBF[Ann]\nLevel=1\n");
+    EXPECT_EQ(doc.Value("Ann", "Level"), "1");
+    doc.SetValue("Ann", "Level", "2");
+    EXPECT_EQ(doc.Text(), "\xEF\xBB\xBF[Ann]\nLevel=2\n");
+}
+
+TEST(IniDocumentTest, WindowsCodePageNamesAreReadAndTheirSectionRewrittenInUtf8)
+{
+    const std::string joerg = "J\xC3\xB6rg";  // Jörg in UTF-8
+    TIniDocument doc("[Settings]\nPrevious0=J\xF6rg\n\n[J\xF6rg]\nLevel=1\nNote=\x80 5\n\n[Zed]\nNote=\xE9t\xE9\n");
+    EXPECT_EQ(doc.Value("Settings", "Previous0"), joerg);
+    EXPECT_EQ(doc.Value(joerg, "Level"), "1");
+    EXPECT_EQ(doc.Value("Zed", "Note"), "\xC3\xA9t\xC3\xA9");
+    doc.SetValue(joerg, "Level", "2");
+    // One section, in place, all of it UTF-8; sections not written to keep their bytes.
+    EXPECT_EQ(doc.Text(), "[Settings]\nPrevious0=J\xF6rg\n\n[" + joerg + "]\nLevel=2\nNote=\xE2\x82\xAC 5\n\n[Zed]\nNote=\xE9t\xE9\n");
+    EXPECT_TRUE(IsValidUtf8("\xF0\x9F\x82\xA1"));  // a playing card
+    for (const char* bad : {"\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xE2\x82"})
+        EXPECT_FALSE(IsValidUtf8(bad)) << "overlong, surrogate, too large or cut short";
+}
+
 TEST(IniDocumentTest, ReadsAtMost1023Characters)
 {
     const std::string longValue(5000, 'x');

@@ -7,9 +7,12 @@
 
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include "filelock.h"
 #include "inifile.h"
+#include "ordinaryuser.h"
 #include "settingsstore.h"
 #include "settingswriteerror.h"
 #include "tempfolder.h"
@@ -20,17 +23,21 @@ namespace {
 
 const std::string Original = "[Settings]\nPrevious0=Ann\n\n[Ann]\nLevel=1\nTop=0x20\n";
 
+// Entries other than the lock file, which stays for the next save.
 std::size_t EntryCount(const fs::path& folder)
 {
-    return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+    std::size_t count = 0;
+    for (const auto& entry : fs::directory_iterator(folder))
+        count += entry.path().filename().string().ends_with(".lock") ? 0 : 1;
+    return count;
 }
 
 // Every operation that changes the file must fail with the program's message
-// and leave the file, and what the store answers, as they were.
-void ExpectEveryWriteFails(const fs::path& file)
+// and the reason, and leave the file, and what the store answers, as they were.
+void ExpectEveryWriteFails(const fs::path& file, const std::string& reason)
 {
     TSettingsStore store(file);
-    const std::string message = "Unable to write to " + fs::absolute(file).string();
+    const std::string message = "Unable to write to " + fs::absolute(file).string() + "\n" + reason;
     GameHistory history;
     history.Row(1) = {1, 1, 0};
     const auto expectFailure = [&](const auto& operation) {
@@ -62,7 +69,7 @@ protected:
 TEST_F(IniFileFailureTest, TargetIsAFolder)
 {
     fs::create_directory(File());
-    ExpectEveryWriteFails(File());
+    ExpectEveryWriteFails(File(), "The file could not be read, so it is left as it is.");
     EXPECT_TRUE(fs::is_directory(File()));
     EXPECT_TRUE(fs::is_empty(File()));
     EXPECT_EQ(EntryCount(folder_.Path()), 1U);
@@ -72,7 +79,7 @@ TEST_F(IniFileFailureTest, FolderIsARegularFile)
 {
     const fs::path notAFolder = folder_ / "plain";
     WriteText(notAFolder, Original);
-    ExpectEveryWriteFails(notAFolder / "BRACKWTR.INI");
+    ExpectEveryWriteFails(notAFolder / "BRACKWTR.INI", "Not a directory.");
     EXPECT_EQ(ReadText(notAFolder), Original);
     TSettingsStore(notAFolder / "BRACKWTR.INI").EraseSection("Ann");  // nothing to erase: no error
 }
@@ -93,7 +100,7 @@ TEST_F(IniFileFailureTest, DiskFullHalfwayThroughTheNewFile)
         store.SaveSettings("Ann", GameSettings{}, GameHistory{}, {});
     } catch (const SettingsWriteError& error) {
         failed = true;
-        EXPECT_EQ(std::string(error.what()), "Unable to write to " + File().string());
+        EXPECT_EQ(std::string(error.what()), "Unable to write to " + File().string() + "\nFile too large.");
     }
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
@@ -106,23 +113,56 @@ TEST_F(IniFileFailureTest, DiskFullHalfwayThroughTheNewFile)
 
 TEST_F(IniFileFailureTest, ReadOnlyFile)
 {
-    if (RunningAsRoot())
-        GTEST_SKIP() << "root may write a read-only file";
+    if (!OrdinaryUserAvailable())
+        GTEST_SKIP() << "root without the user " << OrdinaryTestUser;
     WriteText(File(), Original);
     fs::permissions(File(), fs::perms::owner_read);
-    ExpectEveryWriteFails(File());
-    EXPECT_THROW(TSettingsStore(File()).EraseSection("Ann"), SettingsWriteError);
+    AsOrdinaryUser(folder_, [&] {
+        ExpectEveryWriteFails(File(), "The file is read-only.");
+        EXPECT_THROW(TSettingsStore(File()).EraseSection("Ann"), SettingsWriteError);
+    });
     ExpectFileUnchanged();
 }
 
 TEST_F(IniFileFailureTest, ReadOnlyFolder)
 {
-    if (RunningAsRoot())
-        GTEST_SKIP() << "root may write into a read-only folder";
+    if (!OrdinaryUserAvailable())
+        GTEST_SKIP() << "root without the user " << OrdinaryTestUser;
     WriteText(File(), Original);
     fs::permissions(folder_.Path(), fs::perms::owner_read | fs::perms::owner_exec);
-    ExpectEveryWriteFails(File());
+    AsOrdinaryUser(folder_, [&] { ExpectEveryWriteFails(File(), "Permission denied."); });
     ExpectFileUnchanged();
+}
+
+TEST_F(IniFileFailureTest, LockedByAnotherCopyTooLong)
+{
+    WriteText(File(), Original);
+    TIniFile ini(File(), std::chrono::milliseconds(50));
+    const TFileLock other(File(), std::chrono::milliseconds(0));  // a lock of its own, as another process's
+    try {
+        ini.Update([](TIniDocument& doc) { doc.SetValue("Ann", "Level", "2"); });
+        ADD_FAILURE() << "wrote through another copy's lock";
+    } catch (const SettingsWriteError& error) {
+        EXPECT_EQ(std::string(error.what()),
+                  "Unable to write to " + File().string() + "\nAnother copy of Brackwater keeps the file locked.");
+    }
+    ExpectFileUnchanged();
+}
+
+TEST_F(IniFileFailureTest, AFileTheReaderWouldRefuseIsNeverWritten)
+{
+    // Just under the limit: one more key would lock the player out of the file.
+    const std::string filler = "; " + std::string(TIniFile::MaxFileSize - Original.size() - 3, 'x') + "\n";
+    WriteText(File(), Original + filler);
+    TIniFile ini(File());
+    try {
+        ini.Update([](TIniDocument& doc) { doc.SetValue("Ann", "Card Back", "3"); });
+        ADD_FAILURE() << "the file grew beyond what it may hold";
+    } catch (const SettingsWriteError& error) {
+        EXPECT_EQ(std::string(error.what()), "Unable to write to " + File().string() + "\nThe file would grow beyond 16 MiB.");
+    }
+    EXPECT_EQ(fs::file_size(File()), TIniFile::MaxFileSize);
+    EXPECT_EQ(ini.ReadInteger("Ann", "Level", 0), 1);
 }
 
 TEST_F(IniFileFailureTest, FileTooBigToBeOurs)
@@ -194,6 +234,49 @@ TEST_F(IniFileTest, ALinkedFileStaysLinked)
     ini.Update([](TIniDocument& doc) { doc.SetValue("Ann", "Level", "2"); });
     EXPECT_TRUE(fs::is_symlink(File()));
     EXPECT_NE(ReadText(real).find("Level=2"), std::string::npos);
+}
+
+TEST_F(IniFileTest, ALinkToAFileNotMadeYetStaysALink)
+{
+    fs::create_directory(folder_ / "real");
+    fs::create_symlink("real/brackwater.ini", File());
+    TIniFile(File()).Update([](TIniDocument& doc) { doc.SetValue("Ann", "Level", "1"); });
+    EXPECT_TRUE(fs::is_symlink(File()));
+    EXPECT_EQ(ReadText(folder_ / "real" / "brackwater.ini"), "[Ann]\nLevel=1\n");
+}
+
+TEST_F(IniFileTest, TemporariesOfKilledSavesAreRemovedAtTheNextSave)
+{
+    WriteText(File(), Original);
+    const pid_t gone = ::fork();
+    if (gone == 0)
+        ::_exit(0);
+    ASSERT_EQ(::waitpid(gone, nullptr, 0), gone);
+    const fs::path leftOver = folder_ / (".BRACKWTR.INI.new-" + std::to_string(gone) + "-0");
+    const fs::path stillSaving = folder_ / ".BRACKWTR.INI.new-1-0";  // pid 1 runs as long as the system
+    WriteText(leftOver, Original);
+    WriteText(stillSaving, Original);
+    TIniFile(File()).Update([](TIniDocument& doc) { doc.SetValue("Ann", "Level", "2"); });
+    EXPECT_FALSE(fs::exists(leftOver));
+    EXPECT_TRUE(fs::exists(stillSaving));
+}
+
+TEST_F(IniFileTest, ASaveByAnotherUserKeepsOwnerGroupAndMode)
+{
+    if (!RunningAsRoot() || !OrdinaryUserAvailable())
+        GTEST_SKIP() << "only root can save a file another user owns";
+    WriteText(File(), Original);
+    fs::permissions(File(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    AsOrdinaryUser(folder_, [] {});  // hands the folder and the file to the test user
+    struct stat before {};
+    ASSERT_EQ(::stat(File().c_str(), &before), 0);
+    TIniFile(File()).Update([](TIniDocument& doc) { doc.SetValue("Ann", "Level", "2"); });
+    struct stat after {};
+    ASSERT_EQ(::stat(File().c_str(), &after), 0);
+    EXPECT_NE(before.st_ino, after.st_ino) << "replaced, not written in place";
+    EXPECT_EQ(after.st_uid, before.st_uid);
+    EXPECT_EQ(after.st_gid, before.st_gid);
+    EXPECT_EQ(after.st_mode, before.st_mode);
 }
 
 TEST_F(IniFileTest, BinaryAndOddFilesAreReadAndKept)

@@ -5,7 +5,9 @@
 #include <optional>
 #include <string>
 
+#include "ordinaryuser.h"
 #include "settingsfile.h"
+#include "settingsmigration.h"
 #include "tempfolder.h"
 
 namespace fs = std::filesystem;
@@ -51,16 +53,44 @@ TEST(SettingsFileTest, MovesToTheConfigFolderWhenTheProgramsFolderCannotBeWritte
     EXPECT_EQ(SettingsFile(notAFolder / "brackwater", fs::path()), notAFolder / "brackwater.INI");
 }
 
-TEST(SettingsFileTest, AReadOnlyProgramFolderCountsAsInstalled)
+TEST(SettingsFileTest, AReadOnlyProgramFolderCountsAsInstalledAndItsFileIsCopiedOnce)
 {
-    if (RunningAsRoot())
-        GTEST_SKIP() << "root may write into a read-only folder";
+    if (!OrdinaryUserAvailable())
+        GTEST_SKIP() << "root without the user " << OrdinaryTestUser;
     TempFolder folder;
     const fs::path bin = folder / "bin";
     fs::create_directory(bin);
+    const std::string players = "[Settings]\nPrevious0=Ann\n\n[Ann]\nHGame1=3\n";
+    WriteText(bin / "brackwater.INI", players);
     fs::permissions(bin, fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_FALSE(IsFolderWritable(bin));
-    EXPECT_EQ(SettingsFile(bin / "brackwater", folder / "config"), folder / "config" / "Brackwater" / "brackwater.INI");
+    AsOrdinaryUser(folder, [&] {
+        EXPECT_FALSE(IsFolderWritable(bin));
+        const fs::path chosen = SettingsFile(bin / "brackwater", folder / "config");
+        EXPECT_EQ(chosen, folder / "config" / "Brackwater" / "brackwater.INI");
+        const auto notice = AdoptSettingsBesideProgram(bin / "brackwater.INI", chosen);
+        ASSERT_TRUE(notice.has_value());
+        EXPECT_NE(notice->find(chosen.string()), std::string::npos);
+        EXPECT_NE(notice->find((bin / "brackwater.INI").string()), std::string::npos);
+        EXPECT_EQ(ReadText(chosen), players);
+        // Told once: the next start finds its file in the config folder.
+        WriteText(chosen, players + "HWon1=1\n");
+        EXPECT_FALSE(AdoptSettingsBesideProgram(bin / "brackwater.INI", chosen).has_value());
+        EXPECT_EQ(ReadText(chosen), players + "HWon1=1\n");
+    });
+    EXPECT_EQ(ReadText(bin / "brackwater.INI"), players);
+    EXPECT_EQ(std::distance(fs::directory_iterator(bin), fs::directory_iterator()), 1);
+}
+
+TEST(SettingsFileTest, NothingIsCopiedWithoutAFileBesideOrWhenTheFileStaysBeside)
+{
+    TempFolder folder;
+    const fs::path beside = folder / "brackwater.INI";
+    const fs::path config = folder / "brackwater-config.INI";
+    EXPECT_FALSE(AdoptSettingsBesideProgram(beside, config).has_value());
+    EXPECT_FALSE(fs::exists(config));
+    WriteText(beside, "[Ann]\n");
+    EXPECT_FALSE(AdoptSettingsBesideProgram(beside, beside).has_value());
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), fs::directory_iterator()), 1);
 }
 
 TEST(SettingsFileTest, AnInstalledCopyKeepsItsSettingsInTheConfigFolderThoughItCouldWriteBesideItself)

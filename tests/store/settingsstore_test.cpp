@@ -155,17 +155,33 @@ TEST_F(SettingsStoreTest, RowsWithoutGamesKeepTheirOldKeys)
     EXPECT_EQ(history_.Row(6), (HistoryRow{3, 1, 8}));
 }
 
-TEST_F(SettingsStoreTest, NoWaveDeviceTurnsSoundOffAndTheNextSaveWritesIt)
+TEST_F(SettingsStoreTest, NoWaveDeviceTurnsSoundOffForThatRunOnly)
 {
     GameSettings withSound;
     withSound.SoundOn = true;
     Save("Ann", withSound, GameHistory{});
-    EXPECT_TRUE(Load("Ann", WithWaveDevice).SoundOn);
-    const GameSettings silent = Load("Ann", !WithWaveDevice);
+    TSettingsStore store(File());
+    GameSettings silent;
+    store.LoadSettings("Ann", !WithWaveDevice, silent, history_);
     EXPECT_FALSE(silent.SoundOn);
-    Save("Ann", silent, history_);
-    EXPECT_NE(ReadText(File()).find("\nSound=0\n"), std::string::npos);
-    EXPECT_FALSE(Load("Ann", WithWaveDevice).SoundOn);
+    silent.CardBack = 2;
+    store.SaveSettings("Ann", silent, history_, {});
+    const GameSettings next = Load("Ann", WithWaveDevice);
+    EXPECT_TRUE(next.SoundOn) << "the player's choice is kept";
+    EXPECT_EQ(next.CardBack, 2);
+}
+
+TEST_F(SettingsStoreTest, CountersInTheFileStopAtTheirLargestValue)
+{
+    WriteText(File(), "[Ann]\nHGame1=2147483647\nHWon1=2147483000\nHLeft1=2147483600\n");
+    TSettingsStore store(File());
+    GameSettings settings;
+    store.LoadSettings("Ann", WithWaveDevice, settings, history_);
+    history_.RecordResult(9, 0);
+    history_.RecordResult(9, 100);
+    store.SaveSettings("Ann", settings, history_, {});
+    Load("Ann");
+    EXPECT_EQ(history_.Row(1), (HistoryRow{2147483647, 2147483001, 2147483647}));
 }
 
 TEST_F(SettingsStoreTest, NamesDifferingOnlyInCaseShareASection)
@@ -240,11 +256,23 @@ TEST_F(SettingsStoreTest, ZeroedRowsStayZeroAfterTheNextSave)
     EXPECT_TRUE(history_.IsEmpty());
 }
 
-TEST(PlayerNameTest, RefusesNamesTheFileCannotHold)
+TEST(PlayerNameTest, RefusesNamesTheFileCannotGiveBack)
 {
-    for (const char* good : {"Ann", "settings2", "My Settings", "Ärger", "[x"})
+    const std::string longest(MaxPlayerNameLength, 'x');
+    const std::string longestUmlauts = [] {
+        std::string name;
+        for (std::size_t i = 0; i < MaxPlayerNameLength; ++i)
+            name += "\xC3\xA4";
+        return name;
+    }();
+    for (const std::string& good : {std::string("Ann"), std::string("settings2"), std::string("My Settings"),
+                                    std::string("\xC3\x84rger"), std::string("[x"), longest, longestUmlauts})
         EXPECT_TRUE(IsValidPlayerName(good)) << good;
-    for (const char* bad : {"", "a]b", "]", "two\nlines", "cr\r", "Settings", "SETTINGS", " settings "})
+    for (const std::string& bad :
+         {std::string(""), std::string("a]b"), std::string("]"), std::string("two\nlines"), std::string("cr\r"),
+          std::string("Settings"), std::string("SETTINGS"), std::string(" settings "), std::string("   "),
+          std::string("  Ann"), std::string("Ann\t"), std::string("tab\tin"), std::string("bell\x07"),
+          std::string("del\x7F"), std::string("c1\xC2\x85"), longest + "y"})
         EXPECT_FALSE(IsValidPlayerName(bad)) << bad;
 }
 

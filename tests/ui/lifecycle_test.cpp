@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QMessageBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -198,6 +200,29 @@ TEST_F(LifeCycleTest, NewPlayerWithTheSameNameSavesReloadsAndDealsAgain)
     EXPECT_EQ(std::count(window->sounds.begin(), window->sounds.end(), 2), deals + 1);
 }
 
+TEST_F(LifeCycleTest, NewPlayerAbandonedAfterAFailedWriteKeepsThePlayerAndTheGame)
+{
+    Answer<Tfrm_Player>([](Tfrm_Player& dialog) { TypeAndAccept(dialog, QStringLiteral("Ann")); });
+    Start();
+    const auto deals = std::count(window->sounds.begin(), window->sounds.end(), 2);
+    Answer<Tfrm_Player>([&](Tfrm_Player& dialog) {
+        // The file turns into something that cannot be written while the dialog is up.
+        QFile::remove(QString::fromStdString(SettingsPath()));
+        QDir().mkdir(QString::fromStdString(SettingsPath()));
+        QTimer::singleShot(0, [] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                box->done(QMessageBox::Ok);
+        });
+        TypeAndAccept(dialog, QStringLiteral("Kim"));
+        ASSERT_TRUE(dialog.isVisible());
+        dialog.reject();  // what Escape and a close request do
+    });
+    window->findChild<QAction*>(QStringLiteral("mnu_Newplayer"))->trigger();
+    EXPECT_EQ(playerName, "Ann");
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Brackwater - Ann"));
+    EXPECT_EQ(std::count(window->sounds.begin(), window->sounds.end(), 2), deals) << "the game goes on";
+}
+
 TEST_F(LifeCycleTest, AResultIsInTheFileAsSoonAsTheGameEnds)
 {
     Answer<Tfrm_Player>([](Tfrm_Player& dialog) { TypeAndAccept(dialog, QStringLiteral("PlumbLine")); });
@@ -205,11 +230,19 @@ TEST_F(LifeCycleTest, AResultIsInTheFileAsSoonAsTheGameEnds)
     // Play whatever can be played, else draw, to the end of the game.
     Game& game = window->GameEngine();
     const GameState& s = game.State();
+    const auto gamesInFile = [&] {
+        GameSettings readSettings;
+        GameHistory readHistory;
+        TSettingsStore(SettingsPath()).LoadSettings("PlumbLine", false, readSettings, readHistory);
+        return readHistory.Row(1).Games;
+    };
     bool lost = false;
+    int gamesInFileWhileGameOverIsUp = -1;
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [&] {
         if (auto* dialog = qobject_cast<Tfrm_lose*>(QApplication::activeModalWidget())) {
             lost = true;
+            gamesInFileWhileGameOverIsUp = gamesInFile();  // a crash now must lose nothing
             dialog->accept();
         }
     });
@@ -229,6 +262,9 @@ TEST_F(LifeCycleTest, AResultIsInTheFileAsSoonAsTheGameEnds)
     }
     ASSERT_TRUE(ended());
     EXPECT_EQ(lost, s.CardsLeft > 0) << "a lost game shows the game-over dialog";
+    if (lost) {
+        EXPECT_EQ(gamesInFileWhileGameOverIsUp, 1);
+    }
     // Nothing has been saved by an exit: the result must already be in the file.
     TSettingsStore reader(SettingsPath());
     GameSettings readSettings;
