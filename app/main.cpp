@@ -1,12 +1,12 @@
 #include <QApplication>
 #include <QTimer>
 
-#include "frmmain.h"
-#include "gamehistory.h"
-#include "gamesettings.h"
-#include "qtsoundplayer.h"
-#include "settingsfile.h"
-#include "settingsstore.h"
+#include "window/frmmain.h"
+#include "engine/gamehistory.h"
+#include "engine/gamesettings.h"
+#include "sound/qtsoundplayer.h"
+#include "store/settingsfile.h"
+#include "store/settingsstore.h"
 
 // One settings record, history and player name for the whole run; the
 // settings file lives beside the program where that can be written.

@@ -3,8 +3,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include "game.h"
-#include "nullview.h"
+#include "engine/game.h"
+#include "tests/support/nullview.h"
 
 namespace {
 

@@ -2,13 +2,13 @@
 
 #include <string>
 
-#include "deck.h"
-#include "gamehistory.h"
-#include "gamesettings.h"
-#include "gamestate.h"
-#include "gameview.h"
-#include "random.h"
-#include "wondisplay.h"
+#include "engine/deck.h"
+#include "engine/gamehistory.h"
+#include "engine/gamesettings.h"
+#include "engine/gamestate.h"
+#include "engine/gameview.h"
+#include "engine/random.h"
+#include "engine/wondisplay.h"
 
 // One game of Brackwater: its state, the deck and the deal. Every change of
 // state is shown through the view in the same step, so that the screen always

@@ -1,4 +1,4 @@
-#include "gamestate.h"
+#include "engine/gamestate.h"
 
 void InitStacks(GameState& state)
 {

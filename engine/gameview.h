@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "cardcode.h"
-#include "soundevent.h"
+#include "engine/cardcode.h"
+#include "engine/soundevent.h"
 
 // The groups of card controls the engine drives; each control is numbered
 // from 1 within its group (table spot, stack, play-pile or peek place).

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "cardcode.h"
+#include "engine/cardcode.h"
 
 enum class UndoKind : std::uint8_t {
     Nothing = 0,

@@ -1,4 +1,4 @@
-#include "wondisplay.h"
+#include "engine/wondisplay.h"
 
 void WonDisplay::Run(const GameState& state)
 {

@@ -1,4 +1,4 @@
-#include "frmoptn.h"
+#include "options/frmoptn.h"
 
 #include <array>
 
@@ -8,13 +8,13 @@
 #include <QTabBar>
 #include <QTabWidget>
 
-#include "cardbackpage.h"
-#include "optionshost.h"
-#include "optionspage.h"
-#include "glyphs.h"
-#include "tcolor.h"
-#include "uifonts.h"
-#include "soundpage.h"
+#include "options/cardbackpage.h"
+#include "options/optionshost.h"
+#include "options/optionspage.h"
+#include "controls/glyphs.h"
+#include "controls/tcolor.h"
+#include "controls/uifonts.h"
+#include "options/soundpage.h"
 
 namespace {
 

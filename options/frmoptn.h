@@ -2,8 +2,8 @@
 
 #include <QDialog>
 
-#include "colorpage.h"
-#include "gamesettings.h"
+#include "options/colorpage.h"
+#include "engine/gamesettings.h"
 
 class QColorDialog;
 class QPushButton;

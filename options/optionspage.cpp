@@ -1,11 +1,11 @@
-#include "optionspage.h"
+#include "options/optionspage.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QRadioButton>
 #include <QVariant>
 
-#include "optionshost.h"
+#include "options/optionshost.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "gamesettings.h"
+#include "engine/gamesettings.h"
 
 // File names as the sound assignments store them: a name without its
 // extension, a directory ending in the separator, and the file they name.

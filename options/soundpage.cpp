@@ -1,4 +1,4 @@
-#include "soundpage.h"
+#include "options/soundpage.h"
 
 #include <QApplication>
 #include <QDir>
@@ -8,17 +8,17 @@
 #include <QPixmap>
 #include <QRadioButton>
 
-#include "directorylistbox.h"
-#include "drivecombobox.h"
-#include "filelistbox.h"
-#include "label3d.h"
-#include "glyphs.h"
-#include "tcolor.h"
-#include "uifonts.h"
-#include "pagedrag.h"
-#include "pictures.h"
-#include "soundnaming.h"
-#include "soundplayer.h"
+#include "options/directorylistbox.h"
+#include "options/drivecombobox.h"
+#include "options/filelistbox.h"
+#include "controls/label3d.h"
+#include "controls/glyphs.h"
+#include "controls/tcolor.h"
+#include "controls/uifonts.h"
+#include "options/pagedrag.h"
+#include "pictures/pictures.h"
+#include "options/soundnaming.h"
+#include "sound/soundplayer.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "inifile.h"
+#include "store/inifile.h"
 
 #include <array>
 #include <cerrno>
@@ -10,8 +10,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "inivalue.h"
-#include "settingswriteerror.h"
+#include "store/inivalue.h"
+#include "store/settingswriteerror.h"
 
 namespace fs = std::filesystem;
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "inidocument.h"
+#include "store/inidocument.h"
 
 // The settings file on disk. A small reader and writer of our own rather than
 // QSettings: QSettings escapes key names such as "Card Back" and matches

@@ -1,8 +1,8 @@
-#include "settingsstore.h"
+#include "store/settingsstore.h"
 
 #include <string_view>
 
-#include "inivalue.h"
+#include "store/inivalue.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "gameplan.h"
+#include "tests/e2e/gameplan.h"
 
 #include <optional>
 
-#include "game.h"
-#include "gamehistory.h"
-#include "nullview.h"
+#include "engine/game.h"
+#include "engine/gamehistory.h"
+#include "tests/support/nullview.h"
 
 namespace {
 

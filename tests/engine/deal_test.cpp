@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "game.h"
-#include "recordingview.h"
+#include "engine/game.h"
+#include "tests/engine/recordingview.h"
 
 namespace {
 

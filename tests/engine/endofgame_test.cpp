@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "gamecheck.h"
+#include "tests/engine/gamecheck.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "gamecheck.h"
+#include "tests/engine/gamecheck.h"
 
 #include <algorithm>
 

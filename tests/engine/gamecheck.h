@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "game.h"
-#include "recordingview.h"
+#include "engine/game.h"
+#include "tests/engine/recordingview.h"
 
 // What a game holds, without the places that are meaningless: the tops of
 // counts, the stale count of the fanned spot, the undo record and the selection.

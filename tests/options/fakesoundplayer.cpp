@@ -1,4 +1,4 @@
-#include "fakesoundplayer.h"
+#include "tests/options/fakesoundplayer.h"
 
 #include <QApplication>
 #include <QCursor>

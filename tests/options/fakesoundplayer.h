@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "soundplayer.h"
+#include "sound/soundplayer.h"
 
 // Plays nothing: notes each file asked for and whether the wait cursor was
 // up while it "played".

@@ -9,10 +9,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "inifile.h"
-#include "settingsstore.h"
-#include "settingswriteerror.h"
-#include "tempfolder.h"
+#include "store/inifile.h"
+#include "store/settingsstore.h"
+#include "store/settingswriteerror.h"
+#include "tests/support/tempfolder.h"
 
 namespace fs = std::filesystem;
 

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "settingsfile.h"
-#include "tempfolder.h"
+#include "store/settingsfile.h"
+#include "tests/support/tempfolder.h"
 
 namespace fs = std::filesystem;
 

@@ -6,7 +6,7 @@
 #include <QDir>
 #include <QStringList>
 
-#include "picturecatalogue.h"
+#include "tools/picturegen/picturecatalogue.h"
 
 namespace {
 int Usage()

@@ -1,0 +1,84 @@
+#include "sound/qtsoundplayer.h"
+
+#include <chrono>
+#include <optional>
+
+#include <QAbstractEventDispatcher>
+#include <QAudioSink>
+#include <QBuffer>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QMediaDevices>
+#include <QTimer>
+
+#include "sound/wavefile.h"
+
+namespace {
+
+using std::chrono::milliseconds;
+
+constexpr milliseconds PollInterval(10);
+// A backend that never reports the end must not hang the game.
+constexpr milliseconds SafetyMargin(2000);
+
+// Running dry at the end is how a pulled sound ends, not a failure.
+bool Failed(const QAudioSink& sink)
+{
+    return sink.error() != QAudio::NoError && sink.error() != QAudio::UnderrunError;
+}
+
+}
+
+int TQtSoundPlayer::OutputDeviceCount()
+{
+    return static_cast<int>(QMediaDevices::audioOutputs().size());
+}
+
+bool TQtSoundPlayer::PlaySync(const QString& path)
+{
+    // With no output a sink never reaches the end of the sound, so waiting for
+    // it would hang.
+    if (OutputDeviceCount() == 0)
+        return false;
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    const std::optional<TWaveFile> wave = TWaveFile::Load(path);
+    if (device.isNull() || !wave || wave->Samples().isEmpty() || !device.isFormatSupported(wave->Format()))
+        return false;
+    return PlayToEnd(device, *wave);
+}
+
+bool TQtSoundPlayer::PlayToEnd(const QAudioDevice& device, const TWaveFile& wave)
+{
+    QBuffer source;
+    source.setData(wave.Samples());
+    source.open(QIODevice::ReadOnly);
+    QAudioSink sink(device, wave.Format());
+
+    const qint64 length = wave.Duration().count();
+    const milliseconds limit = std::chrono::ceil<milliseconds>(wave.Duration()) + SafetyMargin;
+    QElapsedTimer clock;
+    QEventLoop loop;
+    QTimer poll;
+    poll.setInterval(PollInterval);
+    // The sink's processed time is the stream's playing position, so it
+    // reaches the length only once the last sample has left the output. The
+    // idle state would come a buffer's length too early.
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (sink.processedUSecs() >= length || milliseconds(clock.elapsed()) >= limit || Failed(sink))
+            loop.quit();
+    });
+
+    sink.start(&source);
+    clock.start();
+    if (Failed(sink))
+        return false;
+    poll.start();
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    const bool played = !Failed(sink);
+    sink.stop();
+    // Input held back during the sound is otherwise only delivered at the
+    // next window-system event.
+    if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance())
+        dispatcher->wakeUp();
+    return played;
+}

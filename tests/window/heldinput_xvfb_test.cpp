@@ -1,0 +1,118 @@
+// Runs on a real X server (Xvfb) with real pointer clicks from xdotool: a
+// click that arrives while a move is running waits for the move, and is acted
+// on as soon as the move ends, without any further pointer movement.
+#include <memory>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QProcess>
+#include <QTest>
+#include <QTimer>
+
+#include "controls/carddeck.h"
+#include "window/frmmain.h"
+
+namespace {
+
+constexpr int SoundMilliseconds = 600;
+constexpr int ClickAfterMilliseconds = 200;
+
+// Every sound lasts a while, as a real one would; the window keeps painting
+// and user input waits meanwhile.
+class SlowSoundWindow : public Tfrm_Main {
+public:
+    using Tfrm_Main::Tfrm_Main;
+
+    void PlaySoundEvent(SoundEvent event) override
+    {
+        Tfrm_Main::PlaySoundEvent(event);
+        if (event != SoundEvent::DrawCard)
+            return;
+        QEventLoop sound;
+        QTimer::singleShot(SoundMilliseconds, &sound, &QEventLoop::quit);
+        sound.exec(QEventLoop::ExcludeUserInputEvents);
+        moveEnded.start();
+    }
+
+    QElapsedTimer moveEnded;
+};
+
+class HeldInputTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        window = std::make_unique<SlowSoundWindow>(settings, history, player);
+        window->move(0, 0);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        window->GameEngine().NewGame();
+        QTest::qWait(100);
+    }
+
+    QPoint CentreOf(const char* name) const
+    {
+        auto* card = window->findChild<TCarddeck*>(QLatin1String(name));
+        return card->mapToGlobal(card->rect().center());
+    }
+
+    static void Xdotool(const QStringList& arguments) { ASSERT_EQ(QProcess::execute(QStringLiteral("xdotool"), arguments), 0); }
+
+    GameSettings settings;
+    GameHistory history;
+    std::string player = "PlumbLine";
+    std::unique_ptr<SlowSoundWindow> window;
+};
+
+TEST_F(HeldInputTest, AClickDuringAMoveActsWhenTheMoveEndsWithoutAnotherPointerMove)
+{
+    const GameState& s = window->GameEngine().State();
+    ASSERT_EQ(s.TableCount[4], 8) << "the King of clubs lies on spot 4";
+    const QPoint drawPile = CentreOf("card_Drawpile");
+    const QPoint king = CentreOf("card_Table4");
+
+    // A real click draws a card; the draw's sound lasts a while, and the
+    // second click, on the King of clubs, lands in the middle of it.
+    Xdotool({"mousemove", QString::number(drawPile.x()), QString::number(drawPile.y())});
+    QTest::qWait(100);
+    // Detached, so that the end of xdotool wakes nothing in this process.
+    ASSERT_TRUE(QProcess::startDetached(QStringLiteral("xdotool"),
+                                        {"click", "1", "sleep", QString::number(ClickAfterMilliseconds / 1000.0), "mousemove",
+                                         QString::number(king.x()), QString::number(king.y()), "click", "1"}));
+
+    int cardsLeftAtKingClick = -1;
+    bool drawDoneAtKingClick = false;
+    QElapsedTimer kingClicked;
+    auto* card = window->findChild<TCarddeck*>(QStringLiteral("card_Table4"));
+    QObject::connect(card, &TCarddeck::MouseDown, card, [&] {
+        kingClicked.start();
+        cardsLeftAtKingClick = s.CardsLeft;
+        drawDoneAtKingClick = window->moveEnded.isValid();
+    });
+
+    // Only one timer is due, long after the move: if the held click waited for
+    // another X event, it would be handled late or not at all.
+    QEventLoop loop;
+    QTimer::singleShot(SoundMilliseconds + 1500, &loop, &QEventLoop::quit);
+    loop.exec();
+
+    ASSERT_TRUE(window->moveEnded.isValid()) << "the first click did not draw";
+    ASSERT_TRUE(kingClicked.isValid()) << "the held click was never delivered";
+    EXPECT_TRUE(drawDoneAtKingClick) << "the click must wait for the move to end";
+    EXPECT_EQ(cardsLeftAtKingClick, 103) << "the window's own handler played the King on that click";
+    EXPECT_LT(window->moveEnded.elapsed() - kingClicked.elapsed(), 250) << "the held click waited after the move ended";
+    EXPECT_EQ(s.CardsLeft, 103) << "the King of clubs went to its stack";
+    EXPECT_EQ(s.ActiveSpot, 1) << "the draw happened first";
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
