@@ -1,0 +1,31 @@
+// The end of a game: won, lost, and the result kept in the history.
+#include "engine/game.h"
+
+void Game::CheckEndOfGame()
+{
+    GameState& s = state_;
+    if (s.CardsLeft == 0) {
+        s.Undo.Kind = UndoKind::Nothing;
+        won_.Run(s);
+        RecordResult();
+    } else if (s.PlaysCount == 0 && s.DrawCount == 0) {
+        s.Undo.Kind = UndoKind::Nothing;
+        view_.SetUndoEnabled(false);
+        view_.PlaySoundEvent(SoundEvent::LoseGame);
+        view_.ShowGameOver(s.DrawStart, s.CardsLeft);
+        RecordResult();
+    }
+}
+
+void Game::RecordResult()
+{
+    if (state_.DrawCount != 0)
+        return;
+    history_.RecordResult(state_.DrawStart, state_.CardsLeft);
+    view_.ResultRecorded();
+}
+
+void Game::WonTimerTick()
+{
+    won_.Tick();
+}
