@@ -10,10 +10,9 @@ namespace {
 
 struct Table {
     NullView view;
-    GameSettings settings;
-    GameHistory history;
-    std::string player = "Bench";
-    Game game{view, settings, history, player};
+    Player player{"Bench", {}, {}};
+    GameSettings& settings = player.Settings;
+    Game game{view, player};
 };
 
 void BM_BuildDeckAndDeal(benchmark::State& state)

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-Game::Game(GameView& view, const GameSettings& settings, GameHistory& history, const std::string& playerName)
-    : view_(view), settings_(settings), history_(history), playerName_(playerName), won_(view)
+Game::Game(GameView& view, Player& player)
+    : view_(view), player_(player), settings_(player.Settings), history_(player.History), won_(view)
 {
     InitStacks(state_);
 }
@@ -72,4 +72,11 @@ void Game::CountPlays()
     }
     s.PlaysCount = static_cast<std::uint8_t>(plays);
     view_.ShowPlaysCount(plays);
+}
+
+void Game::Arrange(const std::function<void(GameState&)>& change)
+{
+    change(state_);
+    CountPlays();
+    CheckEndOfGame();
 }

@@ -56,7 +56,7 @@ void Game::ResetTable()
     s.SelKind = SelectionKind::None;
     s.SelPos = 0;
     s.SelCard = NoCard;
-    s.Undo = UndoRecord{};
+    s.Undo = NothingToUndo{};
     s.PeekSpot = 0;
     view_.HidePeekPanel();
     s.PlayCount = 0;
@@ -87,7 +87,7 @@ int Game::WantedMinimum() const
 // once and accepted. Returns false when the window was closed meanwhile.
 bool Game::DealUntilMinimum()
 {
-    const bool reusedDeck = state_.ReplayDeck || playerName_ == TestPlayerName;
+    const bool reusedDeck = state_.ReplayDeck || player_.Name == TestPlayerName;
     deals_ = 0;
     while (WantedMinimum() > state_.DrawCount) {
         for (int spot = 1; spot <= SpotCount; ++spot) {
@@ -96,7 +96,7 @@ bool Game::DealUntilMinimum()
         }
         view_.ProcessMessages();
         if (!state_.ReplayDeck)
-            BuildDeck(deck_, random_, playerName_);
+            BuildDeck(deck_, random_, player_.Name);
         DealCards();
         if (!state_.Dealing)
             return false;

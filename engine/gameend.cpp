@@ -5,11 +5,11 @@ void Game::CheckEndOfGame()
 {
     GameState& s = state_;
     if (s.CardsLeft == 0) {
-        s.Undo.Kind = UndoKind::Nothing;
+        s.Undo = NothingToUndo{};
         won_.Run(s);
         RecordResult();
     } else if (s.PlaysCount == 0 && s.DrawCount == 0) {
-        s.Undo.Kind = UndoKind::Nothing;
+        s.Undo = NothingToUndo{};
         view_.SetUndoEnabled(false);
         view_.PlaySoundEvent(SoundEvent::LoseGame);
         view_.ShowGameOver(s.DrawStart, s.CardsLeft);

@@ -75,14 +75,11 @@ void Game::PlayToStack(int stack)
     if (card == NoCard || card != s.StackNext[stack])
         return;
 
-    UndoRecord& u = s.Undo;
-    u.Kind = s.SelKind == SelectionKind::PlayPile ? UndoKind::PlayPilePlay : UndoKind::TablePlay;
-    u.Card = card;
-    u.Spot = s.SelKind == SelectionKind::Table ? s.SelPos : 0;
-    u.Stack = static_cast<std::uint8_t>(stack);
-    u.StackNext = s.StackNext[stack];
-    u.PlayPile = s.PlayPile;
-    u.PlayCount = s.PlayCount;
+    const auto stackPlace = static_cast<std::uint8_t>(stack);
+    if (s.SelKind == SelectionKind::PlayPile)
+        s.Undo = PlayPilePlayUndo{stackPlace, s.StackNext[stack], s.PlayPile, s.PlayCount};
+    else
+        s.Undo = TablePlayUndo{card, s.SelPos, stackPlace, s.StackNext[stack]};
     view_.SetUndoEnabled(true);
 
     if (s.SelKind == SelectionKind::PlayPile)
@@ -143,12 +140,7 @@ void Game::DrawCard()
     view_.PlaySoundEvent(SoundEvent::DrawCard);
 
     const bool drawTop = settings_.DrawTop;
-    s.Undo = UndoRecord{};
-    s.Undo.Kind = UndoKind::Draw;
-    s.Undo.Card = s.DrawnCard;
-    s.Undo.Spot = s.ActiveSpot;
-    s.Undo.DrawTop = drawTop;
-    s.Undo.ShiftShown = s.ShiftShown;
+    s.Undo = DrawUndo{s.DrawnCard, s.ActiveSpot, drawTop, s.ShiftShown};
     view_.SetUndoEnabled(true);
     DropSelection();
 
@@ -196,10 +188,9 @@ void Game::ShiftPlayPile(ShiftDirection direction)
     GameState& s = state_;
     view_.PlaySoundEvent(SoundEvent::ShiftCards);
     DropSelection();
-    s.Undo = UndoRecord{};
-    s.Undo.Kind = direction == ShiftDirection::Left ? UndoKind::LeftShift : UndoKind::RightShift;
+    s.Undo = ShiftUndo{direction == ShiftDirection::Left};
     view_.SetUndoEnabled(true);
-    if (settings_.Level == LevelHard)
+    if (IsHard())
         SetShiftShown(false);
 
     const auto first = s.PlayPile.begin() + 1;

@@ -7,36 +7,16 @@ void Game::UndoMove()
         return;
     view_.PlaySoundEvent(SoundEvent::Undo);
     DropSelection();
-    switch (state_.Undo.Kind) {
-    case UndoKind::Draw:
-        UndoDraw();
-        break;
-    case UndoKind::RightShift:
-        ShiftPlayPile(ShiftDirection::Left);
-        SetShiftShown(true);
-        break;
-    case UndoKind::LeftShift:
-        ShiftPlayPile(ShiftDirection::Right);
-        SetShiftShown(true);
-        break;
-    case UndoKind::TablePlay:
-        UndoTablePlay();
-        break;
-    case UndoKind::PlayPilePlay:
-        UndoPlayPilePlay();
-        break;
-    case UndoKind::Nothing:
-        break;
-    }
-    state_.Undo.Kind = UndoKind::Nothing;
+    const UndoRecord record = state_.Undo;
+    std::visit([this](const auto& undo) { Undo(undo); }, record);
+    state_.Undo = NothingToUndo{};
     view_.SetUndoEnabled(false);
 }
 
-void Game::UndoDraw()
+void Game::Undo(const DrawUndo& undo)
 {
     GameState& s = state_;
-    const UndoRecord u = s.Undo;
-    if (!u.DrawTop) {
+    if (!undo.DrawTop) {
         for (int k = 1; k < s.PlayCount; ++k)
             s.PlayPile[k] = s.PlayPile[k + 1];
     }
@@ -44,8 +24,8 @@ void Game::UndoDraw()
     s.PlayCount -= 1;
     CollapseActiveSpot();
 
-    s.DrawnCard = u.Card;
-    s.ActiveSpot = u.Spot;
+    s.DrawnCard = undo.DrawnCard;
+    s.ActiveSpot = undo.ActiveSpot;
     if (s.DrawnCard != NoCard)
         SpreadActiveSpot();
     else
@@ -53,45 +33,49 @@ void Game::UndoDraw()
     s.DrawCount += 1;
     view_.ShowDrawPileCount(s.DrawCount);
     view_.SetDrawPileVisible(true);
-    if (!u.ShiftShown && settings_.Level == LevelHard)
+    if (!undo.ShiftShown && IsHard())
         SetShiftShown(false);
     CountPlays();
 }
 
-void Game::UndoTablePlay()
+void Game::Undo(const ShiftUndo& undo)
+{
+    ShiftPlayPile(undo.Left ? ShiftDirection::Right : ShiftDirection::Left);
+    SetShiftShown(true);
+}
+
+void Game::Undo(const TablePlayUndo& undo)
 {
     GameState& s = state_;
-    const int spot = s.Undo.Spot;
-    s.TableCount[spot] += 1;
-    s.TablePile[spot][s.TableCount[spot]] = s.Undo.Card;
-    view_.ShowCard(CardGroup::Table, spot, s.Undo.Card);
-    view_.SetCardVisible(CardGroup::Table, spot, true);
-    RestoreStack();
+    s.TableCount[undo.Spot] += 1;
+    s.TablePile[undo.Spot][s.TableCount[undo.Spot]] = undo.Card;
+    view_.ShowCard(CardGroup::Table, undo.Spot, undo.Card);
+    view_.SetCardVisible(CardGroup::Table, undo.Spot, true);
+    RestoreStack(undo.Stack, undo.StackNext);
     s.CardsLeft += 1;
     CountPlays();
 }
 
-void Game::UndoPlayPilePlay()
+void Game::Undo(const PlayPilePlayUndo& undo)
 {
     GameState& s = state_;
-    s.PlayPile = s.Undo.PlayPile;
-    s.PlayCount = s.Undo.PlayCount;
+    s.PlayPile = undo.PlayPile;
+    s.PlayCount = undo.PlayCount;
     for (int k = 1; k <= s.PlayCount; ++k) {
         view_.ShowCard(CardGroup::PlayPile, k, s.PlayPile[k]);
         view_.SetCardVisible(CardGroup::PlayPile, k, true);
     }
-    RestoreStack();
+    RestoreStack(undo.Stack, undo.StackNext);
     s.CardsLeft += 1;
     CountPlays();
 }
 
 // Puts the stack back as it was before the play; a completed stack that
 // showed its back turns face up again.
-void Game::RestoreStack()
+void Game::RestoreStack(int stack, CardCode stackNext)
 {
     GameState& s = state_;
-    const int stack = s.Undo.Stack;
-    s.StackNext[stack] = s.Undo.StackNext;
+    s.StackNext[stack] = stackNext;
     if (s.StackNext[stack] == s.StackStart[stack])
         view_.SetCardVisible(CardGroup::Stack, stack, false);
     else

@@ -14,7 +14,6 @@ public:
     void Run(const GameState& state);
     void Tick();
     int WonPos() const { return wonPos_; }
-    CardCode Shown(int spot) const { return shown_[spot]; }
 
 private:
     void ShowOnTable(int spot, CardCode code);

@@ -81,8 +81,8 @@ GamePlan GamePlan::Play(const std::string& playerName, PlayStyle style, const Ga
                         const StopRule& stopAfter)
 {
     NullView view;
-    GameHistory history;
-    Game game(view, settings, history, playerName);
+    Player player{playerName, settings, {}};
+    Game game(view, player);
     game.NewGame();
 
     GamePlan plan;

@@ -26,10 +26,10 @@ struct GameSnapshot {
 // derive from it.
 struct TestDeckTable {
     RecordingView view;
-    GameSettings settings;
-    GameHistory history;
-    std::string player = "PlumbLine";
-    Game game{view, settings, history, player};
+    Player player{"PlumbLine", {}, {}};
+    GameSettings& settings = player.Settings;
+    GameHistory& history = player.History;
+    Game game{view, player};
 };
 
 // Cards placed on a stack so far, bottom first.
