@@ -6,26 +6,17 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "cards/card.h"
 #include "pictures/pictures.h"
 
 namespace {
 
-constexpr TCarddeck::TCardNum BackCode = 0;
-constexpr TCarddeck::TCardNum JokerCode = 53;
 constexpr TCarddeck::TCardBack FirstBack = 1;
 constexpr TCarddeck::TCardBack LastBack = 12;
-constexpr int CardsPerSuit = 13;
-constexpr std::uint8_t HighestSuitIndex = 4;
 constexpr QRgb PureWhite = 0xFFFFFFFFu;  // opaque 0xFFFFFF
 
-// Indexed by the suit index; the codes run spades, hearts, diamonds, clubs
-// while the suit index counts down from 4, so the table runs the other way.
-constexpr std::array<const char*, 5> SuitFamily = {"", "CLUB", "DIAMOND", "HEART", "SPADE"};
-
-bool IsFace(TCarddeck::TCardNum code)
-{
-    return code != BackCode && code < JokerCode;
-}
+// The pictures' names of the suits, in the order of the codes.
+constexpr std::array<const char*, SuitCount> SuitFamily = {"SPADE", "HEART", "DIAMOND", "CLUB"};
 
 // Every pixel of pure white becomes the card colour. A palette picture only
 // needs its colour table changed; anything else is changed pixel by pixel.
@@ -62,12 +53,6 @@ void TCarddeck::SetCardNum(TCardNum value)
     if (value == cardNum_)
         return;
     cardNum_ = value;
-    suitIndex_ = HighestSuitIndex;
-    rank_ = cardNum_;
-    while (rank_ > CardsPerSuit) {
-        rank_ = static_cast<std::uint8_t>(rank_ - CardsPerSuit);
-        --suitIndex_;
-    }
     update();
 }
 
@@ -76,7 +61,7 @@ void TCarddeck::SetCardBack(TCardBack value)
     if (value == cardBack_)
         return;
     cardBack_ = value;
-    if (cardNum_ == BackCode)
+    if (cardNum_ == NoCard)
         update();
 }
 
@@ -93,13 +78,13 @@ void TCarddeck::SetCardColor(const QColor& value)
 // owner's error and show the back too, so the card is never left unpainted.
 QString TCarddeck::PictureName() const
 {
-    if (cardNum_ == JokerCode)
+    if (cardNum_ == JokerCard)
         return QStringLiteral("JOKER");
-    if (!IsFace(cardNum_)) {
+    if (!IsFaceCard(cardNum_)) {
         const bool known = cardBack_ >= FirstBack && cardBack_ <= LastBack;
         return QStringLiteral("CARDBACK") + QString::number(known ? cardBack_ : FirstBack);
     }
-    return QLatin1String(SuitFamily[suitIndex_]) + QString::number(rank_);
+    return QLatin1String(SuitFamily[static_cast<std::size_t>(SuitOf(cardNum_))]) + QString::number(RankOf(cardNum_));
 }
 
 QColor TCarddeck::BackgroundColor() const
@@ -116,7 +101,7 @@ void TCarddeck::paintEvent(QPaintEvent*)
         painter.fillRect(rect(), BackgroundColor());
         return;
     }
-    if (IsFace(cardNum_) && cardColor_.rgb() != PureWhite)
+    if (IsFaceCard(cardNum_) && cardColor_.rgb() != PureWhite)
         ReplaceWhite(picture, cardColor_.rgb());
     painter.drawImage(0, 0, picture);
     PaintCorners(painter);
@@ -140,20 +125,14 @@ void TCarddeck::PaintCorners(QPainter& painter) const
 
 void TCarddeck::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
-        leftPressed_ = true;
+    clicks_.Press(*event);
     emit MouseDown(this, event->button());
 }
 
-// As with any toolkit click: a left press and release both inside the card.
-// The click comes before the mouse-up, in the order owners are used to.
 void TCarddeck::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton && leftPressed_) {
-        leftPressed_ = false;
-        if (rect().contains(event->position().toPoint()))
-            emit Click(this);
-    }
+    if (clicks_.Release(*event, rect()))
+        emit Click(this);
     emit MouseUp(this, event->button());
 }
 
@@ -162,12 +141,10 @@ void TCarddeck::mouseMoveEvent(QMouseEvent*)
     emit MouseMove(this);
 }
 
-// The second press of a double click is a mouse-down and a double click, but
-// its release makes no second click.
+// The second press of a double click is a mouse-down as well.
 void TCarddeck::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    leftPressed_ = false;
-    if (event->button() == Qt::LeftButton)
+    if (clicks_.DoublePress(*event))
         emit DblClick(this);
     emit MouseDown(this, event->button());
 }

@@ -5,6 +5,8 @@
 #include <QColor>
 #include <QWidget>
 
+#include "controls/clickrule.h"
+
 class QPainter;
 
 // Draws one playing card, 71 x 95 pixels: a face (1..52), the joker (53) or
@@ -55,8 +57,6 @@ private:
     TCardNum cardNum_ = 0;
     TCardBack cardBack_ = 1;
     QColor cardColor_ = QColor(0xFF, 0xFF, 0xFF);
-    std::uint8_t suitIndex_ = 4;  // 1 clubs, 2 diamonds, 3 hearts, 4 spades
-    std::uint8_t rank_ = 0;
     int tag_ = 0;
-    bool leftPressed_ = false;
+    TClickRule clicks_;
 };

@@ -7,6 +7,7 @@
 
 #include "pictures/pictures.h"
 #include "controls/uifonts.h"
+#include "controls/widgetmaker.h"
 
 void SetButtonGlyph(QAbstractButton& button, const QString& pictureName, const QString& fallbackText,
                     const QString& disabledName)
@@ -29,9 +30,8 @@ QPushButton* MakeGlyphButton(QWidget* parent, const char* name, const QString& c
                              const QString& glyph)
 {
     constexpr int ButtonPixels = 13;
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(bounds);
+    auto* button = MakeControl<QPushButton>(parent, name, bounds);
+    button->setText(caption);
     button->setFont(ArialFont(ButtonPixels));
     SetButtonGlyph(*button, glyph, QString());
     return button;

@@ -228,20 +228,14 @@ void TLabel3d::DrawCaption(QPainter& painter, const QRect& r) const
 
 void TLabel3d::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
-        leftPressed_ = true;
+    clicks_.Press(*event);
     emit MouseDown(this, event->button());
 }
 
-// A click is a left press and release both inside the label; it comes before
-// the mouse-up, as with every other control.
 void TLabel3d::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton && leftPressed_) {
-        leftPressed_ = false;
-        if (rect().contains(event->position().toPoint()))
-            emit Click(this);
-    }
+    if (clicks_.Release(*event, rect()))
+        emit Click(this);
     emit MouseUp(this, event->button());
 }
 
@@ -250,12 +244,10 @@ void TLabel3d::mouseMoveEvent(QMouseEvent*)
     emit MouseMove(this);
 }
 
-// The second press of a double click is a mouse-down and a double click, but
-// its release makes no second click.
+// The second press of a double click is a mouse-down as well.
 void TLabel3d::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    leftPressed_ = false;
-    if (event->button() == Qt::LeftButton)
+    if (clicks_.DoublePress(*event))
         emit DblClick(this);
     emit MouseDown(this, event->button());
 }

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "controls/clickrule.h"
+
 class QPainter;
 
 enum class TLabelBevel { bvNone, bvLowered, bvRaised };
@@ -44,7 +46,6 @@ public:
     void SetTransparent(bool value);
     QColor Color() const;  // the background; follows the parent until set
     void SetColor(const QColor& value);
-    QColor FontColor() const { return fontColor_; }
     void SetFontColor(const QColor& value);
 
     int Tag() const { return tag_; }
@@ -86,7 +87,7 @@ private:
     QColor color_;
     QColor fontColor_ = Qt::black;
     int tag_ = 0;
-    bool leftPressed_ = false;
+    TClickRule clicks_;
 };
 
 // Every property setter: nothing happens for the value already held.

@@ -11,9 +11,9 @@
 
 namespace {
 
-constexpr TColor FixedLineColor = clBlack;
-constexpr TColor CellLineColor = clSilver;
-constexpr TColor CellColor = clWhite;
+constexpr TColor FixedLineColor = 0x000000;  // black
+constexpr TColor CellLineColor = 0xC0C0C0;   // silver
+constexpr TColor CellColor = 0xFFFFFF;       // white
 constexpr int TextIndent = 2;
 
 }  // namespace

@@ -52,7 +52,7 @@ QColor ToQColor(TColor color)
     if ((color & SystemColorFlag) == 0)
         return FromRgbValue(color);
     const std::uint32_t index = color & SystemIndexMask;
-    return FromRgbValue(index < SystemColors.size() ? SystemColors[index] : clBlack);
+    return FromRgbValue(index < SystemColors.size() ? SystemColors[index] : TColor{0});
 }
 
 void UseButtonFaceBackground(QWidget& window)

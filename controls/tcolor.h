@@ -1,10 +1,14 @@
 #pragma once
 
+#include <cstdint>
+
 #include <QColor>
 
 class QWidget;
 
-#include "engine/gamesettings.h"
+// 0x00BBGGRR: red in the low byte. A value with the top bit set names a
+// desktop system colour. The settings keep their colours in the same form.
+using TColor = std::uint32_t;
 
 // The classic desktop colours that system colour values name: button face,
 // its highlight and shadow, and window text.
