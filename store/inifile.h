@@ -27,7 +27,6 @@ public:
     explicit TIniFile(std::filesystem::path path);
 
     const std::filesystem::path& Path() const { return path_; }
-    const TIniDocument& Document() const { return document_; }
 
     // Missing, unreadable or too big: an empty document. Only a missing file
     // may then be written, so content we could not read is never lost.

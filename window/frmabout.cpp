@@ -11,6 +11,7 @@
 #include "controls/panel.h"
 #include "controls/tcolor.h"
 #include "controls/uifonts.h"
+#include "controls/widgetmaker.h"
 
 namespace {
 
@@ -27,13 +28,12 @@ const QRect OkBounds{208, 265, 69, 32};
 
 QLabel* MakeTitle(QWidget* parent, const char* name, const QString& text, const QRect& bounds)
 {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
+    auto* label = MakeControl<QLabel>(parent, name, bounds);
+    label->setText(text);
     label->setFont(ArialFont(TitlePixels, true));
     label->setStyleSheet(QStringLiteral("color: black"));
     // Centred in its box, so both lines stay centred whatever the face's widths.
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label->setGeometry(bounds);
     return label;
 }
 
@@ -52,45 +52,45 @@ Tfrm_About::Tfrm_About(QWidget* parent)
 
 void Tfrm_About::CreateControls()
 {
-    pan_About = new TPanel(this);
-    pan_About->setObjectName(QStringLiteral("pan_About"));
-    pan_About->setGeometry(PanAboutBounds);
-    pan_About->SetBevelOuter(TPanelBevel::bvLowered);
-    pan_About->SetBevelInner(TPanelBevel::bvRaised);
+    aboutPanel_ = new TPanel(this);
+    aboutPanel_->setObjectName(QStringLiteral("pan_About"));
+    aboutPanel_->setGeometry(PanAboutBounds);
+    aboutPanel_->SetBevelOuter(TPanelBevel::bvLowered);
+    aboutPanel_->SetBevelInner(TPanelBevel::bvRaised);
 
-    Bevel1 = new TBevel(pan_About);
-    Bevel1->setObjectName(QStringLiteral("Bevel1"));
-    Bevel1->setGeometry(Bevel1Bounds);
+    bevel_ = new TBevel(aboutPanel_);
+    bevel_->setObjectName(QStringLiteral("Bevel1"));
+    bevel_->setGeometry(Bevel1Bounds);
 
-    lbl_Desc1 = MakeTitle(pan_About, "lbl_Desc1", QStringLiteral("Brackwater"), Desc1Bounds);
-    lbl_Desc2 = MakeTitle(pan_About, "lbl_Desc2", QStringLiteral("Version 1.1"), Desc2Bounds);
+    titleLabel_ = MakeTitle(aboutPanel_, "lbl_Desc1", QStringLiteral("Brackwater"), Desc1Bounds);
+    subtitleLabel_ = MakeTitle(aboutPanel_, "lbl_Desc2", QStringLiteral("Version 1.1"), Desc2Bounds);
 
-    Carddeck1 = new TCarddeck(pan_About);
-    Carddeck1->setObjectName(QStringLiteral("Carddeck1"));
-    Carddeck1->move(Carddeck1Place);
-    Carddeck1->SetCardBack(MonogramBack);
-    Carddeck1->SetCardNum(0);
+    card_ = new TCarddeck(aboutPanel_);
+    card_->setObjectName(QStringLiteral("Carddeck1"));
+    card_->move(Carddeck1Place);
+    card_->SetCardBack(MonogramBack);
+    card_->SetCardNum(0);
 
-    btn_OK = new QPushButton(QStringLiteral("&OK"), this);
-    btn_OK->setObjectName(QStringLiteral("btn_OK"));
-    btn_OK->setGeometry(OkBounds);
-    btn_OK->setFont(ArialFont(ButtonPixels));
-    btn_OK->setDefault(true);
-    SetButtonGlyph(*btn_OK, QStringLiteral("TICK"), QString());
-    btn_OK->hide();
-    connect(btn_OK, &QPushButton::clicked, this, &Tfrm_About::btn_OKClick);
+    okButton_ = new QPushButton(QStringLiteral("&OK"), this);
+    okButton_->setObjectName(QStringLiteral("btn_OK"));
+    okButton_->setGeometry(OkBounds);
+    okButton_->setFont(ArialFont(ButtonPixels));
+    okButton_->setDefault(true);
+    SetButtonGlyph(*okButton_, QStringLiteral("TICK"), QString());
+    okButton_->hide();
+    connect(okButton_, &QPushButton::clicked, this, &Tfrm_About::btn_OKClick);
 }
 
 void Tfrm_About::BecomeAboutDialog()
 {
     hide();
-    btn_OK->show();
+    okButton_->show();
     setWindowTitle(QStringLiteral("About"));
 }
 
 void Tfrm_About::BecomeWelcomeScreen()
 {
-    btn_OK->hide();
+    okButton_->hide();
     setWindowTitle(QStringLiteral("Welcome to"));
 }
 

@@ -31,11 +31,11 @@ private:
     void CreateControls();
     void btn_OKClick();
 
-    TPanel* pan_About = nullptr;
-    TBevel* Bevel1 = nullptr;
-    QLabel* lbl_Desc1 = nullptr;
-    QLabel* lbl_Desc2 = nullptr;
-    TCarddeck* Carddeck1 = nullptr;
-    QPushButton* btn_OK = nullptr;
+    TPanel* aboutPanel_ = nullptr;
+    TBevel* bevel_ = nullptr;
+    QLabel* titleLabel_ = nullptr;
+    QLabel* subtitleLabel_ = nullptr;
+    TCarddeck* card_ = nullptr;
+    QPushButton* okButton_ = nullptr;
     bool shownBefore_ = false;
 };

@@ -15,6 +15,7 @@
 #include "controls/stringgrid.h"
 #include "controls/tcolor.h"
 #include "controls/uifonts.h"
+#include "controls/widgetmaker.h"
 #include "window/writeerrorbox.h"
 
 namespace {
@@ -45,9 +46,7 @@ const QRect OkBounds{378, 330, 69, 32};
 // A lowered panel with its caption centred inside the bevel.
 TPanel* MakePanel(QWidget* parent, const char* name, const QRect& bounds, const QFont& font, QLabel*& caption)
 {
-    auto* panel = new TPanel(parent);
-    panel->setObjectName(QLatin1String(name));
-    panel->setGeometry(bounds);
+    auto* panel = MakeControl<TPanel>(parent, name, bounds);
     panel->SetBevelOuter(TPanelBevel::bvLowered);
     caption = new QLabel(panel);
     caption->setObjectName(QLatin1String(name) + QStringLiteral("Caption"));
@@ -70,11 +69,11 @@ QString PileSizeText(int row)
 
 }  // namespace
 
-Tfrm_Hist::Tfrm_Hist(GameHistory& history, TSettingsStore& store, const std::string& playerName, QWidget* parent)
+Tfrm_Hist::Tfrm_Hist(Player& player, TSettingsStore& store, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
-    , history_(history)
+    , history_(player.History)
     , store_(store)
-    , playerName_(playerName)
+    , playerName_(player.Name)
 {
     setObjectName(QStringLiteral("frm_Hist"));
     setModal(true);
@@ -90,48 +89,48 @@ void Tfrm_Hist::CreateControls()
     CreateGrid();
     CreatePanels();
     CreateButtons();
-    setTabOrder(grd_History, btn_OK);
-    setTabOrder(btn_OK, btn_Zero);
+    setTabOrder(historyGrid_, okButton_);
+    setTabOrder(okButton_, zeroButton_);
 }
 
 void Tfrm_Hist::CreateGrid()
 {
-    grd_History = new TStringGrid(GridCols, GridRows, this);
-    grd_History->setObjectName(QStringLiteral("grd_History"));
-    grd_History->setGeometry(GridBounds);
-    grd_History->SetDefaultColWidth(GridColWidth);
-    grd_History->SetDefaultRowHeight(GridRowHeight);
-    grd_History->setFont(ArialFont(GridPixels));
+    historyGrid_ = new TStringGrid(GridCols, GridRows, this);
+    historyGrid_->setObjectName(QStringLiteral("grd_History"));
+    historyGrid_->setGeometry(GridBounds);
+    historyGrid_->SetDefaultColWidth(GridColWidth);
+    historyGrid_->SetDefaultRowHeight(GridRowHeight);
+    historyGrid_->setFont(ArialFont(GridPixels));
 }
 
 void Tfrm_Hist::CreatePanels()
 {
     QLabel* totalCaption = nullptr;
-    pan_Total = MakePanel(this, "pan_Total", TotalBounds, font(), totalCaption);
+    totalPanel_ = MakePanel(this, "pan_Total", TotalBounds, font(), totalCaption);
     totalCaption->setText(QStringLiteral("Totals"));
     const QFont figures = ArialFont(PanelPixels);
-    pan_Games = MakePanel(this, "pan_Games", GamesBounds, figures, lbl_Games);
-    pan_Won = MakePanel(this, "pan_Won", WonBounds, figures, lbl_Won);
-    pan_Avg = MakePanel(this, "pan_Avg", AvgBounds, figures, lbl_Avg);
+    gamesPanel_ = MakePanel(this, "pan_Games", GamesBounds, figures, gamesLabel_);
+    wonPanel_ = MakePanel(this, "pan_Won", WonBounds, figures, wonLabel_);
+    averagePanel_ = MakePanel(this, "pan_Avg", AvgBounds, figures, averageLabel_);
 }
 
 void Tfrm_Hist::CreateButtons()
 {
-    btn_Zero = MakeGlyphButton(this, "btn_Zero", QStringLiteral("&Zero"), ZeroBounds, QStringLiteral("ZERO"));
-    btn_OK = MakeGlyphButton(this, "btn_OK", QStringLiteral("&OK"), OkBounds, QStringLiteral("TICK"));
-    btn_OK->setDefault(true);
-    connect(btn_Zero, &QPushButton::clicked, this, &Tfrm_Hist::btn_ZeroClick);
-    connect(btn_OK, &QPushButton::clicked, this, &QDialog::accept);
+    zeroButton_ = MakeGlyphButton(this, "btn_Zero", QStringLiteral("&Zero"), ZeroBounds, QStringLiteral("ZERO"));
+    okButton_ = MakeGlyphButton(this, "btn_OK", QStringLiteral("&OK"), OkBounds, QStringLiteral("TICK"));
+    okButton_->setDefault(true);
+    connect(zeroButton_, &QPushButton::clicked, this, &Tfrm_Hist::btn_ZeroClick);
+    connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void Tfrm_Hist::FormCreate()
 {
-    grd_History->SetCell(ColDrawPile, 0, QStringLiteral("Starting Draw Pile"));
-    grd_History->SetCell(ColGames, 0, QStringLiteral(" Games Played"));
-    grd_History->SetCell(ColWon, 0, QStringLiteral("  Games Won"));
-    grd_History->SetCell(ColAverage, 0, QStringLiteral(" Avg Cards Left"));
+    historyGrid_->SetCell(ColDrawPile, 0, QStringLiteral("Starting Draw Pile"));
+    historyGrid_->SetCell(ColGames, 0, QStringLiteral(" Games Played"));
+    historyGrid_->SetCell(ColWon, 0, QStringLiteral("  Games Won"));
+    historyGrid_->SetCell(ColAverage, 0, QStringLiteral(" Avg Cards Left"));
     for (int row = 1; row <= GameHistory::RowCount; ++row)
-        grd_History->SetCell(ColDrawPile, row, PileSizeText(row));
+        historyGrid_->SetCell(ColDrawPile, row, PileSizeText(row));
 }
 
 void Tfrm_Hist::showEvent(QShowEvent* event)
@@ -152,12 +151,12 @@ void Tfrm_Hist::ShowRow(int row)
     const HistoryRow& counts = history_.Row(row);
     if (counts.Games <= 0) {
         for (int col : {ColGames, ColWon, ColAverage})
-            grd_History->SetCell(col, row, QString());
+            historyGrid_->SetCell(col, row, QString());
         return;
     }
-    grd_History->SetCell(ColGames, row, QString::number(counts.Games));
-    grd_History->SetCell(ColWon, row, QString::number(counts.Won));
-    grd_History->SetCell(ColAverage, row, QString::number(counts.CardsLeftTotal / counts.Games));
+    historyGrid_->SetCell(ColGames, row, QString::number(counts.Games));
+    historyGrid_->SetCell(ColWon, row, QString::number(counts.Won));
+    historyGrid_->SetCell(ColAverage, row, QString::number(counts.CardsLeftTotal / counts.Games));
 }
 
 void Tfrm_Hist::UpdateStats()
@@ -178,10 +177,10 @@ void Tfrm_Hist::UpdateStats()
         if (firstWithGames == 0)
             firstWithGames = row;
     }
-    grd_History->SetTopRow(firstWithGames == 0 ? 1 : std::min(firstWithGames, LastTopRow));
-    lbl_Games->setText(QString::number(games));
-    lbl_Won->setText(QString::number(won));
-    lbl_Avg->setText(QString::number(games == 0 ? 0 : left / games));
+    historyGrid_->SetTopRow(firstWithGames == 0 ? 1 : std::min(firstWithGames, LastTopRow));
+    gamesLabel_->setText(QString::number(games));
+    wonLabel_->setText(QString::number(won));
+    averageLabel_->setText(QString::number(games == 0 ? 0 : left / games));
 }
 
 void Tfrm_Hist::ZeroRowInFile(int row)
@@ -207,15 +206,15 @@ void Tfrm_Hist::btn_ZeroClick()
 
 QString Tfrm_Hist::TotalGamesText() const
 {
-    return lbl_Games->text();
+    return gamesLabel_->text();
 }
 
 QString Tfrm_Hist::TotalWonText() const
 {
-    return lbl_Won->text();
+    return wonLabel_->text();
 }
 
 QString Tfrm_Hist::AverageText() const
 {
-    return lbl_Avg->text();
+    return averageLabel_->text();
 }

@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include "engine/player.h"
+
 class QLabel;
 class QPushButton;
 class GameHistory;
@@ -23,12 +25,11 @@ public:
     // The lowest row the grid is scrolled to when it opens.
     static constexpr int LastTopRow = 23;
 
-    Tfrm_Hist(GameHistory& history, TSettingsStore& store, const std::string& playerName,
-              QWidget* parent = nullptr);
+    Tfrm_Hist(Player& player, TSettingsStore& store, QWidget* parent = nullptr);
     Tfrm_Hist(const Tfrm_Hist&) = delete;
     Tfrm_Hist& operator=(const Tfrm_Hist&) = delete;
 
-    const TStringGrid& Grid() const { return *grd_History; }
+    const TStringGrid& Grid() const { return *historyGrid_; }
     QString TotalGamesText() const;
     QString TotalWonText() const;
     QString AverageText() const;
@@ -54,14 +55,14 @@ private:
     TSettingsStore& store_;
     const std::string& playerName_;
 
-    TStringGrid* grd_History = nullptr;
-    TPanel* pan_Total = nullptr;
-    TPanel* pan_Games = nullptr;
-    TPanel* pan_Won = nullptr;
-    TPanel* pan_Avg = nullptr;
-    QLabel* lbl_Games = nullptr;
-    QLabel* lbl_Won = nullptr;
-    QLabel* lbl_Avg = nullptr;
-    QPushButton* btn_Zero = nullptr;
-    QPushButton* btn_OK = nullptr;
+    TStringGrid* historyGrid_ = nullptr;
+    TPanel* totalPanel_ = nullptr;
+    TPanel* gamesPanel_ = nullptr;
+    TPanel* wonPanel_ = nullptr;
+    TPanel* averagePanel_ = nullptr;
+    QLabel* gamesLabel_ = nullptr;
+    QLabel* wonLabel_ = nullptr;
+    QLabel* averageLabel_ = nullptr;
+    QPushButton* zeroButton_ = nullptr;
+    QPushButton* okButton_ = nullptr;
 };

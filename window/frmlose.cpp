@@ -9,6 +9,7 @@
 #include "controls/glyphs.h"
 #include "controls/tcolor.h"
 #include "controls/uifonts.h"
+#include "controls/widgetmaker.h"
 
 namespace {
 
@@ -26,11 +27,10 @@ const QRect OkBounds{194, 112, 69, 32};
 // The labels size themselves to their text and keep their left edge.
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QPoint& place, bool bold)
 {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
+    auto* label = MakeControl<QLabel>(parent, name, QRect(place, QSize(0, 0)));
+    label->setText(text);
     label->setFont(ArialFont(TextPixels, bold));
     label->setStyleSheet(QStringLiteral("color: black"));
-    label->move(place);
     label->adjustSize();
     return label;
 }
@@ -57,32 +57,32 @@ Tfrm_lose::Tfrm_lose(QWidget* parent)
 
 void Tfrm_lose::CreateControls()
 {
-    Carddeck1 = new TCarddeck(this);
-    Carddeck1->setObjectName(QStringLiteral("Carddeck1"));
-    Carddeck1->move(Carddeck1Place);
-    Carddeck1->SetCardBack(LoseBack);
-    Carddeck1->SetCardNum(JokerCard);
+    card_ = new TCarddeck(this);
+    card_->setObjectName(QStringLiteral("Carddeck1"));
+    card_->move(Carddeck1Place);
+    card_->SetCardBack(LoseBack);
+    card_->SetCardNum(JokerCard);
 
-    Bevel1 = new TBevel(this);
-    Bevel1->setObjectName(QStringLiteral("Bevel1"));
-    Bevel1->setGeometry(Bevel1Bounds);
+    bevel_ = new TBevel(this);
+    bevel_->setObjectName(QStringLiteral("Bevel1"));
+    bevel_->setGeometry(Bevel1Bounds);
 
-    lbl_desc = MakeLabel(this, "lbl_desc", QStringLiteral("Draw Pile Start Number"), DescPlace, false);
-    lbl_drawbegin = MakeLabel(this, "lbl_drawbegin", QStringLiteral("0"), DrawBeginPlace, true);
-    lbl_desc2 = MakeLabel(this, "lbl_desc2", QStringLiteral("Cards Left To Play"), Desc2Place, false);
-    lbl_cardsleft = MakeLabel(this, "lbl_cardsleft", QStringLiteral("0"), CardsLeftPlace, true);
+    descLabel_ = MakeLabel(this, "lbl_desc", QStringLiteral("Draw Pile Start Number"), DescPlace, false);
+    drawStartLabel_ = MakeLabel(this, "lbl_drawbegin", QStringLiteral("0"), DrawBeginPlace, true);
+    desc2Label_ = MakeLabel(this, "lbl_desc2", QStringLiteral("Cards Left To Play"), Desc2Place, false);
+    cardsLeftLabel_ = MakeLabel(this, "lbl_cardsleft", QStringLiteral("0"), CardsLeftPlace, true);
 
-    BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setGeometry(OkBounds);
-    BitBtn1->setFont(ArialFont(TextPixels));
-    BitBtn1->setDefault(true);
-    SetButtonGlyph(*BitBtn1, QStringLiteral("TICK"), QString());
-    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+    okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    okButton_->setObjectName(QStringLiteral("BitBtn1"));
+    okButton_->setGeometry(OkBounds);
+    okButton_->setFont(ArialFont(TextPixels));
+    okButton_->setDefault(true);
+    SetButtonGlyph(*okButton_, QStringLiteral("TICK"), QString());
+    connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void Tfrm_lose::ShowResult(int drawStart, int cardsLeft)
 {
-    SetAutoSizedText(*lbl_drawbegin, drawStart);
-    SetAutoSizedText(*lbl_cardsleft, cardsLeft);
+    SetAutoSizedText(*drawStartLabel_, drawStart);
+    SetAutoSizedText(*cardsLeftLabel_, cardsLeft);
 }

@@ -24,11 +24,11 @@ public:
 private:
     void CreateControls();
 
-    TCarddeck* Carddeck1 = nullptr;
-    TBevel* Bevel1 = nullptr;
-    QLabel* lbl_desc = nullptr;
-    QLabel* lbl_drawbegin = nullptr;
-    QLabel* lbl_desc2 = nullptr;
-    QLabel* lbl_cardsleft = nullptr;
-    QPushButton* BitBtn1 = nullptr;
+    TCarddeck* card_ = nullptr;
+    TBevel* bevel_ = nullptr;
+    QLabel* descLabel_ = nullptr;
+    QLabel* drawStartLabel_ = nullptr;
+    QLabel* desc2Label_ = nullptr;
+    QLabel* cardsLeftLabel_ = nullptr;
+    QPushButton* okButton_ = nullptr;
 };

@@ -7,21 +7,16 @@
 #include <QString>
 
 #include "engine/game.h"
-#include "engine/gamehistory.h"
-#include "engine/gamesettings.h"
-#include "engine/gameview.h"
+#include "engine/player.h"
 #include "options/optionshost.h"
+#include "table/cardtable.h"
+#include "table/tablehost.h"
 
 class QAction;
 class QLabel;
 class QMenu;
-class QPushButton;
 class QTimer;
-class TCarddeck;
 class THelpViewer;
-class TImage;
-class TLabel3d;
-class TPanel;
 class Tfrm_About;
 class Tfrm_Player;
 class Tfrm_lose;
@@ -29,25 +24,16 @@ class TfrmOptions;
 class TSettingsStore;
 class TSoundPlayer;
 
-// The card table: the program's one window. It owns the game and shows it;
-// mouse and menu events become moves of the game.
-class Tfrm_Main : public QMainWindow, public GameView, public TOptionsHost {
+// The program's one window: it hosts the card table, owns the game, and
+// turns menu commands and presses on the table into moves of the game.
+class Tfrm_Main : public QMainWindow, public TTableHost, public TOptionsHost {
     Q_OBJECT
 
 public:
-    static constexpr int ClientWidth = 634;
-    static constexpr int ClientHeight = 435;
-
-    Tfrm_Main(GameSettings& settings, GameHistory& history, const std::string& playerName, QWidget* parent = nullptr);
-    Tfrm_Main(GameSettings&, GameHistory&, std::string&&, QWidget* = nullptr) = delete;  // the name must outlive the window
+    Tfrm_Main(Player& player, TSettingsStore& store, TSoundPlayer& soundPlayer, QWidget* parent = nullptr);
     ~Tfrm_Main() override;
     Tfrm_Main(const Tfrm_Main&) = delete;
     Tfrm_Main& operator=(const Tfrm_Main&) = delete;
-
-    // The program's services: the settings file, the sound player and the
-    // process-wide player name (the same string the window was created with).
-    // Without them the window is a bare table, as in tests of the table alone.
-    void AttachServices(TSettingsStore& store, TSoundPlayer& soundPlayer, std::string& playerName);
 
     // The whole start-up, the first deal included: the welcome screen, the
     // sound test, the dialogs, the choice of a player. Afterwards IsEnding()
@@ -55,12 +41,11 @@ public:
     void FormCreate();
 
     Game& GameEngine() { return game_; }
-    Tfrm_About& AboutDialog() { return *frm_About; }
-    Tfrm_lose& LoseDialog() { return *frm_lose; }
-    Tfrm_Player* PlayerDialog() { return frm_Player; }
-    TfrmOptions* OptionsDialog() { return frmOptions; }
-    bool WaveDeviceAvailable() const { return waveDeviceAvailable_; }
+    Tfrm_About& AboutDialog() { return *aboutDialog_; }
+    Tfrm_lose& LoseDialog() { return *loseDialog_; }
+    Tfrm_Player& PlayerDialog() { return *playerDialog_; }
     THelpViewer& HelpViewer() { return *helpViewer_; }
+    TCardTable& Table() { return *table_; }
 
     void SetHelpFile(const QString& name);
     void ShowHelpContext(int context) override;  // a topic of the help file by its number
@@ -68,35 +53,19 @@ public:
     // Carry the player's settings onto the window: the plays counter's
     // visibility, then the colours and the card back.
     void ApplySettings();
-    void ApplyTableColor() override;
-    void ApplyStackColor() override;
-    void ApplyPlayColor() override;
-    void ApplyCardBack() override;
-    void ApplyCardColor() override;
+    void ApplyTableColor() override { table_->ApplyTableColor(); }
+    void ApplyStackColor() override { table_->ApplyStackColor(); }
+    void ApplyPlayColor() override { table_->ApplyPlayColor(); }
+    void ApplyCardBack() override { table_->ApplyCardBack(); }
+    void ApplyCardColor() override { table_->ApplyCardColor(); }
     void RedrawCounters() override;
-    void SetPlaysPanelVisible(bool visible) override;
+    void SetPlaysPanelVisible(bool visible) override { table_->SetPlaysPanelVisible(visible); }
 
-    int DrawPileCountShown() const { return drawPileCountShown_; }
-    int PlaysCountShown() const { return playsCountShown_; }
     bool IsEnding() const { return ending_; }
 
-    // The view the game drives.
-    void ShowCard(CardGroup group, int index, CardCode code) override;
-    void SetCardVisible(CardGroup group, int index, bool visible) override;
-    void MoveCardUp(CardGroup group, int index, int pixels) override;
-    void RedrawCardNow(CardGroup group, int index) override;
-    void RedrawAllNow() override;
-    void SetDrawPileVisible(bool visible) override;
-    void SetShiftPanelVisible(bool visible) override;
-    void ShowPeekPanel(int width) override;
-    void HidePeekPanel() override;
-    void SetStackCaption(int stack, const std::string& caption) override;
-    void ShowDrawPileCount(int count) override;
-    void ShowPlaysCount(int count) override;
-    void EnableGameControls(bool enabled) override;
+    // The window's part of the game's view.
     void SetMenusEnabled(bool enabled) override;
     void SetUndoEnabled(bool enabled) override;
-    void SetBusyCursor(bool busy) override;
     void ProcessMessages() override;
     void PlaySoundEvent(SoundEvent event) override;
     void Pause() override;
@@ -109,28 +78,15 @@ protected:
     void closeEvent(QCloseEvent* event) override;  // FormClose
 
 private:
-    template <int N>
-    using Controls = std::array<TCarddeck*, N + 1>;  // indexed from 1
-
-    void CreatePanels(QWidget* client);
-    TLabel3d* CreateStackColumn(TPanel* column, int firstStack, const QString& captionName, const QString& caption);
-    void CreateTable();
-    void CreateSmallPanels();
-    void CreatePlayPile();
-    void CreatePeekPanel(QWidget* client);
+    void ConnectTable();
     void CreateMenus();
     void CreateTimers();
-    void FitStackLabels();
-    TCarddeck* Card(CardGroup group, int index) const;
-    void DrawCounter(TImage& tens, TImage& ones, int value);
     bool AcceptsInput() const;
     void GameStepDone();
 
     void StartUp();
     void ChoosePlayer();
     bool SaveSettings();  // false when the file refused the write; the player has been told
-    // The sound player plugs in here.
-    void PlayEventSound(SoundEvent event);
 
     // Menu commands.
     void mnu_NewgameClick();
@@ -143,11 +99,11 @@ private:
     void mnu_AboutClick();
 
     // Mouse on the table.
-    void TableMouseDown(TCarddeck* sender, Qt::MouseButton button);
-    void TableMouseUp(TCarddeck* sender, Qt::MouseButton button);
-    void CardStackClick(TCarddeck* sender);
-    void LabelStackClick(TLabel3d* sender);
-    void CardPlaypileMouseDown(TCarddeck* sender, Qt::MouseButton button);
+    void TableMouseDown(int spot, Qt::MouseButton button);
+    void TableMouseUp(int spot, Qt::MouseButton button);
+    void CardStackClick(int stack);
+    void LabelStackClick(int stack);
+    void CardPlaypileMouseDown(int index, Qt::MouseButton button);
     void card_DrawpileMouseDown(Qt::MouseButton button);
     void btn_ShiftleftClick();
     void btn_ShiftrightClick();
@@ -156,66 +112,35 @@ private:
     void wonTimerTimer();
     void delayTimerTimer();
 
+    Player& player_;
     GameSettings& settings_;
-    GameHistory& history_;
+    TSettingsStore& store_;
+    TSoundPlayer& soundPlayer_;
+    TCardTable* table_;
     Game game_;
-
-    TSettingsStore* store_ = nullptr;
-    TSoundPlayer* soundPlayer_ = nullptr;
-    std::string* playerName_ = nullptr;
     bool waveDeviceAvailable_ = false;
 
-    TPanel* pan_Stack1 = nullptr;
-    TPanel* pan_Table = nullptr;
-    TPanel* pan_Stack2 = nullptr;
-    TPanel* pan_PlayPile = nullptr;
-    TPanel* panPeek = nullptr;
-    TPanel* pan_Plays = nullptr;
-    TPanel* pan_Shift = nullptr;
-    TPanel* pan_Drawpile = nullptr;
+    QMenu* fileMenu_ = nullptr;
+    QAction* newGameAction_ = nullptr;
+    QAction* replayAction_ = nullptr;
+    QAction* newPlayerAction_ = nullptr;
+    QAction* exitAction_ = nullptr;
+    QAction* optionsAction_ = nullptr;
+    QAction* historyAction_ = nullptr;
+    QAction* undoAction_ = nullptr;
+    QMenu* helpMenu_ = nullptr;
+    QAction* instructionsAction_ = nullptr;
+    QAction* aboutAction_ = nullptr;
 
-    Controls<SpotCount> card_Table{};
-    Controls<StackCount> card_Stack{};
-    Controls<PileSlots> card_playpile{};
-    Controls<PileSlots> cardPeek{};
-    std::array<TLabel3d*, StackCount + 1> lbl_Stack{};
-    TCarddeck* card_Drawpile = nullptr;
-    TLabel3d* Label3d1 = nullptr;
-    TLabel3d* Label3d2 = nullptr;
+    QTimer* wonTimer_ = nullptr;
+    QTimer* delayTimer_ = nullptr;
 
-    QLabel* lbl_Plays = nullptr;
-    QLabel* lbl_Shift = nullptr;
-    TImage* img_Plays1 = nullptr;
-    TImage* img_Plays2 = nullptr;
-    TImage* img_Drawpile1 = nullptr;
-    TImage* img_Drawpile2 = nullptr;
-    QPushButton* btn_Shiftleft = nullptr;
-    QPushButton* btn_Shiftright = nullptr;
-
-    QMenu* mnu_File = nullptr;
-    QAction* mnu_Newgame = nullptr;
-    QAction* mnuReplay = nullptr;
-    QAction* mnu_Newplayer = nullptr;
-    QAction* mnu_Exit = nullptr;
-    QAction* mnu_Options = nullptr;
-    QAction* mnu_History = nullptr;
-    QAction* mnu_Undo = nullptr;
-    QMenu* mnu_Help = nullptr;
-    QAction* mnu_Instruction = nullptr;
-    QAction* mnu_About = nullptr;
-
-    QTimer* wonTimer = nullptr;
-    QTimer* delayTimer = nullptr;
-
-    Tfrm_About* frm_About = nullptr;
-    Tfrm_lose* frm_lose = nullptr;
-    Tfrm_Player* frm_Player = nullptr;
-    TfrmOptions* frmOptions = nullptr;
+    Tfrm_About* aboutDialog_ = nullptr;
+    Tfrm_lose* loseDialog_ = nullptr;
+    Tfrm_Player* playerDialog_ = nullptr;
+    TfrmOptions* optionsDialog_ = nullptr;
     THelpViewer* helpViewer_ = nullptr;
 
-    int drawPileCountShown_ = 0;
-    int playsCountShown_ = 0;
-    bool busy_ = false;
-    bool Delaying = false;  // a pause of the won display is running
+    bool delaying_ = false;  // a pause of the won display is running
     bool ending_ = false;
 };

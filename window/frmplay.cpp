@@ -41,10 +41,10 @@ bool IsEnterKey(int key)
 
 }  // namespace
 
-Tfrm_Player::Tfrm_Player(TSettingsStore& store, std::string& playerName, QWidget* parent)
+Tfrm_Player::Tfrm_Player(TSettingsStore& store, Player& player, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     , store_(store)
-    , playerName_(playerName)
+    , playerName_(player.Name)
 {
     setObjectName(QStringLiteral("frm_Player"));
     setWindowTitle(QStringLiteral("Enter Player Name"));
@@ -58,77 +58,77 @@ Tfrm_Player::Tfrm_Player(TSettingsStore& store, std::string& playerName, QWidget
 
 void Tfrm_Player::CreateControls()
 {
-    Image1 = new TImage(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(ImageBounds);
-    Image1->SetPicture(LoadPicture(QStringLiteral("PLAYERICON")));
+    icon_ = new TImage(this);
+    icon_->setObjectName(QStringLiteral("Image1"));
+    icon_->setGeometry(ImageBounds);
+    icon_->SetPicture(LoadPicture(QStringLiteral("PLAYERICON")));
 
-    lbl_Desc = new QLabel(QStringLiteral("Brackwater"), this);
-    lbl_Desc->setObjectName(QStringLiteral("lbl_Desc"));
-    lbl_Desc->setGeometry(DescBounds);
-    lbl_Desc->setFont(ArialFont(TitlePixels));
-    lbl_Desc->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    lbl_Desc->setStyleSheet(QStringLiteral("color: black"));
+    descLabel_ = new QLabel(QStringLiteral("Brackwater"), this);
+    descLabel_->setObjectName(QStringLiteral("lbl_Desc"));
+    descLabel_->setGeometry(DescBounds);
+    descLabel_->setFont(ArialFont(TitlePixels));
+    descLabel_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    descLabel_->setStyleSheet(QStringLiteral("color: black"));
 
     CreateNameBox();
     CreateButtons();
-    setTabOrder(cmb_PlayerEdit, btn_Exit);
-    setTabOrder(btn_Exit, btn_Delete);
-    setTabOrder(btn_Delete, btn_OK);
+    setTabOrder(nameEdit_, exitButton_);
+    setTabOrder(exitButton_, deleteButton_);
+    setTabOrder(deleteButton_, okButton_);
 }
 
 // An always-open name box: the edit line keeps the focus, the list below it
 // is picked from with the mouse or with the arrow keys in the edit line.
 void Tfrm_Player::CreateNameBox()
 {
-    cmb_Player = new QWidget(this);
-    cmb_Player->setObjectName(QStringLiteral("cmb_Player"));
-    cmb_Player->setGeometry(NameBoxBounds);
-    cmb_Player->setFont(ArialFont(NamePixels));
+    playerBox_ = new QWidget(this);
+    playerBox_->setObjectName(QStringLiteral("cmb_Player"));
+    playerBox_->setGeometry(NameBoxBounds);
+    playerBox_->setFont(ArialFont(NamePixels));
 
-    cmb_PlayerEdit = new QLineEdit(cmb_Player);
-    cmb_PlayerEdit->setObjectName(QStringLiteral("cmb_PlayerEdit"));
-    cmb_PlayerEdit->setGeometry(0, 0, NameBoxBounds.width(), EditLineHeight);
-    cmb_PlayerEdit->installEventFilter(this);
-    cmb_Player->setFocusProxy(cmb_PlayerEdit);
+    nameEdit_ = new QLineEdit(playerBox_);
+    nameEdit_->setObjectName(QStringLiteral("cmb_PlayerEdit"));
+    nameEdit_->setGeometry(0, 0, NameBoxBounds.width(), EditLineHeight);
+    nameEdit_->installEventFilter(this);
+    playerBox_->setFocusProxy(nameEdit_);
 
-    cmb_PlayerList = new QListWidget(cmb_Player);
-    cmb_PlayerList->setObjectName(QStringLiteral("cmb_PlayerList"));
-    cmb_PlayerList->setGeometry(0, EditLineHeight, NameBoxBounds.width(), NameBoxBounds.height() - EditLineHeight);
-    cmb_PlayerList->setFocusPolicy(Qt::NoFocus);
-    cmb_PlayerList->setSelectionMode(QAbstractItemView::SingleSelection);
-    cmb_PlayerList->setUniformItemSizes(true);
+    nameList_ = new QListWidget(playerBox_);
+    nameList_->setObjectName(QStringLiteral("cmb_PlayerList"));
+    nameList_->setGeometry(0, EditLineHeight, NameBoxBounds.width(), NameBoxBounds.height() - EditLineHeight);
+    nameList_->setFocusPolicy(Qt::NoFocus);
+    nameList_->setSelectionMode(QAbstractItemView::SingleSelection);
+    nameList_->setUniformItemSizes(true);
 
-    connect(cmb_PlayerList, &QListWidget::itemClicked, this, &Tfrm_Player::ChooseEntry);
-    connect(cmb_PlayerList, &QListWidget::itemDoubleClicked, this, &Tfrm_Player::cmb_PlayerDblClick);
+    connect(nameList_, &QListWidget::itemClicked, this, &Tfrm_Player::ChooseEntry);
+    connect(nameList_, &QListWidget::itemDoubleClicked, this, &Tfrm_Player::cmb_PlayerDblClick);
     // A name typed by hand is no longer the entry picked before, so Delete
     // must not remove that entry any more.
-    connect(cmb_PlayerEdit, &QLineEdit::textEdited, cmb_PlayerList, &QListWidget::clearSelection);
+    connect(nameEdit_, &QLineEdit::textEdited, nameList_, &QListWidget::clearSelection);
 }
 
 void Tfrm_Player::CreateButtons()
 {
-    btn_Exit = MakeGlyphButton(this, "btn_Exit", QStringLiteral("E&xit"), ExitBounds, QStringLiteral("EXIT"));
-    btn_Delete = MakeGlyphButton(this, "btn_Delete", QStringLiteral("&Delete"), DeleteBounds, QStringLiteral("DELETE"));
-    btn_Delete->setEnabled(false);
-    btn_OK = MakeGlyphButton(this, "btn_OK", QStringLiteral("&OK"), OkBounds, QStringLiteral("TICK"));
-    btn_OK->setDefault(true);
-    connect(btn_Exit, &QPushButton::clicked, this, &Tfrm_Player::btn_ExitClick);
-    connect(btn_Delete, &QPushButton::clicked, this, &Tfrm_Player::btn_DeleteClick);
-    connect(btn_OK, &QPushButton::clicked, this, &Tfrm_Player::AcceptPlayer);
+    exitButton_ = MakeGlyphButton(this, "btn_Exit", QStringLiteral("E&xit"), ExitBounds, QStringLiteral("EXIT"));
+    deleteButton_ = MakeGlyphButton(this, "btn_Delete", QStringLiteral("&Delete"), DeleteBounds, QStringLiteral("DELETE"));
+    deleteButton_->setEnabled(false);
+    okButton_ = MakeGlyphButton(this, "btn_OK", QStringLiteral("&OK"), OkBounds, QStringLiteral("TICK"));
+    okButton_->setDefault(true);
+    connect(exitButton_, &QPushButton::clicked, this, &Tfrm_Player::btn_ExitClick);
+    connect(deleteButton_, &QPushButton::clicked, this, &Tfrm_Player::btn_DeleteClick);
+    connect(okButton_, &QPushButton::clicked, this, &Tfrm_Player::AcceptPlayer);
 }
 
 void Tfrm_Player::SetStartupForm()
 {
-    btn_Exit->move(DeleteBounds.topLeft());
-    btn_Delete->hide();
-    btn_Exit->show();
+    exitButton_->move(DeleteBounds.topLeft());
+    deleteButton_->hide();
+    exitButton_->show();
 }
 
 void Tfrm_Player::SetLaterForm()
 {
-    btn_Exit->hide();
-    btn_Delete->show();
+    exitButton_->hide();
+    deleteButton_->show();
 }
 
 void Tfrm_Player::reject() {}
@@ -142,13 +142,13 @@ void Tfrm_Player::showEvent(QShowEvent* event)
 
 void Tfrm_Player::FormShow()
 {
-    cmb_PlayerList->clear();
+    nameList_->clear();
     PutInEditLine(QString::fromStdString(playerName_));
-    cmb_Player->setFocus();
+    playerBox_->setFocus();
     for (int n = 1; n <= TSettingsStore::RecentPlayerCount; ++n) {
         const std::string name = store_.ReadPrevious(n);
         if (!name.empty())
-            AddListEntry(cmb_PlayerList->count(), QString::fromStdString(name));
+            AddListEntry(nameList_->count(), QString::fromStdString(name));
     }
 }
 
@@ -156,20 +156,20 @@ void Tfrm_Player::AddListEntry(int position, const QString& name)
 {
     auto* item = new QListWidgetItem(name);
     item->setSizeHint(QSize(0, ListLineHeight));
-    cmb_PlayerList->insertItem(position, item);
+    nameList_->insertItem(position, item);
 }
 
 void Tfrm_Player::PutInEditLine(const QString& name)
 {
-    cmb_PlayerEdit->setText(name);
-    cmb_PlayerEdit->selectAll();
+    nameEdit_->setText(name);
+    nameEdit_->selectAll();
 }
 
 QStringList Tfrm_Player::ListedNames() const
 {
     QStringList names;
-    for (int i = 0; i < cmb_PlayerList->count(); ++i)
-        names.append(cmb_PlayerList->item(i)->text());
+    for (int i = 0; i < nameList_->count(); ++i)
+        names.append(nameList_->item(i)->text());
     return names;
 }
 
@@ -189,8 +189,8 @@ void Tfrm_Player::ChooseEntry(QListWidgetItem* item)
 
 void Tfrm_Player::cmb_PlayerClick()
 {
-    if (!cmb_PlayerList->selectedItems().isEmpty())
-        btn_Delete->setEnabled(true);
+    if (!nameList_->selectedItems().isEmpty())
+        deleteButton_->setEnabled(true);
 }
 
 void Tfrm_Player::cmb_PlayerDblClick(QListWidgetItem* item)
@@ -201,13 +201,13 @@ void Tfrm_Player::cmb_PlayerDblClick(QListWidgetItem* item)
 
 void Tfrm_Player::MoveSelection(int step)
 {
-    const int count = cmb_PlayerList->count();
+    const int count = nameList_->count();
     if (count == 0)
         return;
-    const QList<QListWidgetItem*> selected = cmb_PlayerList->selectedItems();
-    const int from = selected.isEmpty() ? (step > 0 ? -1 : count) : cmb_PlayerList->row(selected.first());
-    QListWidgetItem* item = cmb_PlayerList->item(std::clamp(from + step, 0, count - 1));
-    cmb_PlayerList->setCurrentItem(item);
+    const QList<QListWidgetItem*> selected = nameList_->selectedItems();
+    const int from = selected.isEmpty() ? (step > 0 ? -1 : count) : nameList_->row(selected.first());
+    QListWidgetItem* item = nameList_->item(std::clamp(from + step, 0, count - 1));
+    nameList_->setCurrentItem(item);
     item->setSelected(true);
     ChooseEntry(item);
 }
@@ -215,7 +215,7 @@ void Tfrm_Player::MoveSelection(int step)
 bool Tfrm_Player::cmb_PlayerKeyDown(int key)
 {
     if (IsEnterKey(key)) {
-        if (!cmb_PlayerEdit->text().isEmpty())
+        if (!nameEdit_->text().isEmpty())
             AcceptPlayer();
         return true;
     }
@@ -228,7 +228,7 @@ bool Tfrm_Player::cmb_PlayerKeyDown(int key)
 
 bool Tfrm_Player::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == cmb_PlayerEdit && event->type() == QEvent::KeyPress)
+    if (watched == nameEdit_ && event->type() == QEvent::KeyPress)
         return cmb_PlayerKeyDown(static_cast<QKeyEvent*>(event)->key());
     return QDialog::eventFilter(watched, event);
 }
@@ -236,20 +236,20 @@ bool Tfrm_Player::eventFilter(QObject* watched, QEvent* event)
 // When the name stands in the list more than once, the last entry is the one moved.
 void Tfrm_Player::MoveNameToTop(const QString& name)
 {
-    for (int i = cmb_PlayerList->count() - 1; i >= 0; --i) {
-        if (cmb_PlayerList->item(i)->text() == name) {
-            cmb_PlayerList->insertItem(0, cmb_PlayerList->takeItem(i));
+    for (int i = nameList_->count() - 1; i >= 0; --i) {
+        if (nameList_->item(i)->text() == name) {
+            nameList_->insertItem(0, nameList_->takeItem(i));
             return;
         }
     }
-    if (cmb_PlayerList->count() >= TSettingsStore::RecentPlayerCount)
-        delete cmb_PlayerList->takeItem(TSettingsStore::RecentPlayerCount - 1);
+    if (nameList_->count() >= TSettingsStore::RecentPlayerCount)
+        delete nameList_->takeItem(TSettingsStore::RecentPlayerCount - 1);
     AddListEntry(0, name);
 }
 
 void Tfrm_Player::AcceptPlayer()
 {
-    const QString name = cmb_PlayerEdit->text();
+    const QString name = nameEdit_->text();
     if (name.isEmpty())
         return;
     // Such a name would break its own section or share the recent-players one.
@@ -273,7 +273,7 @@ void Tfrm_Player::AcceptPlayer()
 
 void Tfrm_Player::btn_DeleteClick()
 {
-    const QList<QListWidgetItem*> selected = cmb_PlayerList->selectedItems();
+    const QList<QListWidgetItem*> selected = nameList_->selectedItems();
     if (!selected.isEmpty()) {
         QListWidgetItem* entry = selected.first();
         try {
@@ -283,12 +283,12 @@ void Tfrm_Player::btn_DeleteClick()
             return;
         }
         delete entry;
-        cmb_PlayerList->clearSelection();
-        if (cmb_PlayerList->count() > 0)
-            PutInEditLine(cmb_PlayerList->item(0)->text());
-        cmb_Player->setFocus();
+        nameList_->clearSelection();
+        if (nameList_->count() > 0)
+            PutInEditLine(nameList_->item(0)->text());
+        playerBox_->setFocus();
     }
-    btn_Delete->setEnabled(false);
+    deleteButton_->setEnabled(false);
 }
 
 void Tfrm_Player::btn_ExitClick()

@@ -5,6 +5,8 @@
 
 #include <QDialog>
 
+#include "engine/player.h"
+
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
@@ -26,9 +28,9 @@ public:
     static constexpr int DesignedLeft = 228;
     static constexpr int DesignedTop = 157;
 
-    // `playerName` is the current player's name: preset in the name box and
-    // replaced by the name accepted.
-    Tfrm_Player(TSettingsStore& store, std::string& playerName, QWidget* parent = nullptr);
+    // The current player's name is preset in the name box and replaced by the
+    // name accepted.
+    Tfrm_Player(TSettingsStore& store, Player& player, QWidget* parent = nullptr);
     Tfrm_Player(const Tfrm_Player&) = delete;
     Tfrm_Player& operator=(const Tfrm_Player&) = delete;
 
@@ -37,7 +39,7 @@ public:
     // Later showings: Delete in its place, no Exit.
     void SetLaterForm();
 
-    // How the dialog last closed: Exit, or OK with the name in `playerName`.
+    // How the dialog last closed: Exit, or OK with the player renamed.
     // Exit until a name has been accepted.
     bool ChoseExit() const { return choseExit_; }
 
@@ -73,12 +75,12 @@ private:
     std::string& playerName_;
     bool choseExit_ = true;
 
-    TImage* Image1 = nullptr;
-    QLabel* lbl_Desc = nullptr;
-    QWidget* cmb_Player = nullptr;
-    QLineEdit* cmb_PlayerEdit = nullptr;
-    QListWidget* cmb_PlayerList = nullptr;
-    QPushButton* btn_Exit = nullptr;
-    QPushButton* btn_Delete = nullptr;
-    QPushButton* btn_OK = nullptr;
+    TImage* icon_ = nullptr;
+    QLabel* descLabel_ = nullptr;
+    QWidget* playerBox_ = nullptr;
+    QLineEdit* nameEdit_ = nullptr;
+    QListWidget* nameList_ = nullptr;
+    QPushButton* exitButton_ = nullptr;
+    QPushButton* deleteButton_ = nullptr;
+    QPushButton* okButton_ = nullptr;
 };

@@ -26,7 +26,6 @@ public:
 
     // A name without a directory is looked for beside the program.
     void SetHelpFile(const QString& name);
-    QString HelpFile() const { return helpFile_; }
     QString HelpFilePath() const;
 
     // Both show the window, reading the file afresh.

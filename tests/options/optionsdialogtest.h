@@ -10,7 +10,7 @@
 #include <QStringList>
 #include <QWidget>
 
-#include "tests/options/fakesoundplayer.h"
+#include "tests/support/fakesoundplayer.h"
 #include "options/frmoptn.h"
 #include "engine/gamesettings.h"
 #include "tests/options/recordinghost.h"

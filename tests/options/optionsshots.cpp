@@ -10,7 +10,7 @@
 #include <QTest>
 
 #include "options/directorylistbox.h"
-#include "tests/options/fakesoundplayer.h"
+#include "tests/support/fakesoundplayer.h"
 #include "options/frmoptn.h"
 #include "tests/options/recordinghost.h"
 

@@ -13,7 +13,7 @@
 #include <QTest>
 
 #include "options/directorylistbox.h"
-#include "tests/options/fakesoundplayer.h"
+#include "tests/support/fakesoundplayer.h"
 #include "options/filelistbox.h"
 #include "options/frmoptn.h"
 #include "controls/label3d.h"

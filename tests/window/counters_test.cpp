@@ -8,6 +8,7 @@
 #include "controls/carddeck.h"
 #include "table/counterdigit.h"
 #include "controls/image.h"
+#include "table/cardtable.h"
 #include "tests/window/mainwindowprobe.h"
 #include "controls/panel.h"
 #include "pictures/pictures.h"
@@ -59,7 +60,7 @@ class CountersInWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        window = std::make_unique<MainWindowProbe>(settings, history, player);
+        window = std::make_unique<MainWindowProbe>(parts);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
@@ -67,20 +68,19 @@ protected:
     TImage& Image(const char* name) { return *window->findChild<TImage*>(QLatin1String(name)); }
     QColor PanelColour(const char* name) { return window->findChild<TPanel*>(QLatin1String(name))->palette().color(QPalette::Window); }
 
-    GameSettings settings;
-    GameHistory history;
-    std::string player = "PlumbLine";  // the game keeps a reference to the name
+    WindowParts parts{"PlumbLine"};
+    GameSettings& settings = parts.player.Settings;
     std::unique_ptr<MainWindowProbe> window;
 };
 
 TEST_F(CountersInWindowTest, DrawPileCounterShowsTwoDigitsWithALeadingZero)
 {
-    window->ShowDrawPileCount(91);
+    window->Table().ShowDrawPileCount(91);
     ExpectRecoloured(Image("img_Drawpile1").Picture(), "DIGITALW9", ToQColor(clAqua).rgb(), Black);
     ExpectRecoloured(Image("img_Drawpile2").Picture(), "DIGITALW1", ToQColor(clAqua).rgb(), Black);
-    window->ShowDrawPileCount(7);
+    window->Table().ShowDrawPileCount(7);
     ExpectRecoloured(Image("img_Drawpile1").Picture(), "DIGITALW0", ToQColor(clAqua).rgb(), Black);
-    window->ShowDrawPileCount(150);
+    window->Table().ShowDrawPileCount(150);
     ExpectRecoloured(Image("img_Drawpile1").Picture(), "DIGITALW9", ToQColor(clAqua).rgb(), Black);
     ExpectRecoloured(Image("img_Drawpile2").Picture(), "DIGITALW9", ToQColor(clAqua).rgb(), Black);
 }

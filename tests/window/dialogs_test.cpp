@@ -17,6 +17,7 @@
 #include "window/frmabout.h"
 #include "window/frmlose.h"
 #include "window/frmmain.h"
+#include "tests/window/windowparts.h"
 
 namespace {
 
@@ -189,15 +190,14 @@ class MainDialogsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        window = std::make_unique<Tfrm_Main>(settings, history, player);
+        window = std::make_unique<Tfrm_Main>(parts.player, parts.store, parts.sound);
         window->move(30, 40);
         window->show();
         window->SetMenusEnabled(true);
     }
 
-    GameSettings settings;
-    GameHistory history;
-    std::string player = "PlumbLine";
+    WindowParts parts{"PlumbLine"};
+    GameSettings& settings = parts.player.Settings;
     std::unique_ptr<Tfrm_Main> window;
 };
 

@@ -30,8 +30,8 @@ constexpr int ColAverage = 3;
 // Zero that finds the settings file turned into a folder when it reaches one row.
 class FailingZeroDialog final : public Tfrm_Hist {
 public:
-    FailingZeroDialog(GameHistory& history, TSettingsStore& store, const std::string& player, int failingRow)
-        : Tfrm_Hist(history, store, player), store_(store), failingRow_(failingRow)
+    FailingZeroDialog(Player& player, TSettingsStore& store, int failingRow)
+        : Tfrm_Hist(player, store), store_(store), failingRow_(failingRow)
     {
     }
 
@@ -59,7 +59,7 @@ protected:
 
     Tfrm_Hist& Open()
     {
-        dialog_ = std::make_unique<Tfrm_Hist>(history_, store_, player_);
+        dialog_ = std::make_unique<Tfrm_Hist>(player_, store_);
         dialog_->show();
         return *dialog_;
     }
@@ -76,8 +76,8 @@ protected:
     void SetRow(int row, int games, int won, int left) { history_.Row(row) = HistoryRow{games, won, left}; }
 
     TempFolder folder_;
-    GameHistory history_;
-    std::string player_ = "Ann";
+    Player player_{"Ann", {}, {}};
+    GameHistory& history_ = player_.History;
     TSettingsStore store_{File()};
     std::unique_ptr<Tfrm_Hist> dialog_;
     MessageCatcher messages_;
@@ -202,7 +202,7 @@ TEST_F(HistoryDialogTest, ZeroWritesEachRowAtOnceAndClearsTheTable)
 {
     SetRow(2, 4, 1, 30);
     SetRow(9, 1, 1, 0);
-    store_.SaveSettings(player_, GameSettings{}, history_, WindowPosition{});
+    store_.SaveSettings(player_.Name, GameSettings{}, history_, WindowPosition{});
     SetRow(12, 2, 0, 8);  // recorded since the last save
     Open();
     QTest::mouseClick(dialog_->findChild<QPushButton*>(QStringLiteral("btn_Zero")), Qt::LeftButton);
@@ -220,7 +220,7 @@ TEST_F(HistoryDialogTest, ZeroWritesEachRowAtOnceAndClearsTheTable)
 
     GameSettings settings;
     GameHistory reloaded;
-    TSettingsStore(File()).LoadSettings(player_, true, settings, reloaded);
+    TSettingsStore(File()).LoadSettings(player_.Name, true, settings, reloaded);
     EXPECT_TRUE(reloaded.IsEmpty());
 }
 
@@ -229,8 +229,8 @@ TEST_F(HistoryDialogTest, ZeroStopsAtAFailedWrite)
     SetRow(2, 4, 1, 30);
     SetRow(9, 1, 1, 0);
     SetRow(12, 2, 0, 8);
-    store_.SaveSettings(player_, GameSettings{}, history_, WindowPosition{});
-    FailingZeroDialog dialog(history_, store_, player_, 9);
+    store_.SaveSettings(player_.Name, GameSettings{}, history_, WindowPosition{});
+    FailingZeroDialog dialog(player_, store_, 9);
     dialog.show();
     messages_.Arm();
     dialog.btn_ZeroClick();
@@ -253,7 +253,7 @@ TEST_F(HistoryDialogTest, ZeroWithAnUnwritableFileKeepsEveryRow)
     fs::create_directory(File());
     SetRow(2, 4, 1, 30);
     TSettingsStore store(File());
-    dialog_ = std::make_unique<Tfrm_Hist>(history_, store, player_);
+    dialog_ = std::make_unique<Tfrm_Hist>(player_, store);
     dialog_->show();
     messages_.Arm();
     dialog_->btn_ZeroClick();

@@ -13,6 +13,7 @@
 
 #include "controls/carddeck.h"
 #include "window/frmmain.h"
+#include "tests/window/windowparts.h"
 #include "controls/image.h"
 #include "controls/label3d.h"
 #include "controls/panel.h"
@@ -94,7 +95,7 @@ class MainLayoutTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        window = std::make_unique<Tfrm_Main>(settings, history, player);
+        window = std::make_unique<Tfrm_Main>(parts.player, parts.store, parts.sound);
         window->show();
     }
 
@@ -104,9 +105,8 @@ protected:
         return window->findChild<T*>(QString::fromStdString(name));
     }
 
-    GameSettings settings;
-    GameHistory history;
-    std::string player = "PlumbLine";
+    WindowParts parts{"PlumbLine"};
+    GameSettings& settings = parts.player.Settings;
     std::unique_ptr<Tfrm_Main> window;
 };
 

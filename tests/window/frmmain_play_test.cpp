@@ -15,7 +15,9 @@
 #include "controls/carddeck.h"
 #include "controls/image.h"
 #include "controls/label3d.h"
+#include "table/cardtable.h"
 #include "tests/window/mainwindowprobe.h"
+#include "window/frmplay.h"
 #include "controls/panel.h"
 
 namespace {
@@ -28,7 +30,7 @@ class MainPlayTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        window = std::make_unique<MainWindowProbe>(settings, history, TestDeckPlayer);
+        window = std::make_unique<MainWindowProbe>(parts);
         window->show();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -49,8 +51,8 @@ protected:
 
     void PressKey(Qt::Key key) { QTest::keyClick(window.get(), key); }
 
-    GameSettings settings;
-    GameHistory history;
+    WindowParts parts{TestDeckPlayer};
+    GameSettings& settings = parts.player.Settings;
     std::unique_ptr<MainWindowProbe> window;
 };
 
@@ -64,7 +66,7 @@ TEST_F(MainPlayTest, DealShowsTheTableFaceUpAndOpensTheMenus)
         EXPECT_TRUE(card->isEnabled()) << spot;
     }
     EXPECT_EQ(Card("card_Table1")->CardNum(), 49);
-    EXPECT_EQ(window->DrawPileCountShown(), 9);
+    EXPECT_EQ(window->Table().DrawPileCountShown(), 9);
     for (int item : {0, 1, 2, 4})
         EXPECT_TRUE(BarItemEnabled(item)) << item;
     EXPECT_FALSE(BarItemEnabled(3)) << "nothing to undo yet";
@@ -107,15 +109,23 @@ TEST_F(MainPlayTest, AfterTheDealF2DealsF6ReplaysAndF3AsksForAPlayer)
 {
     settings.MinDrawPile = 0;
     window->GameEngine().NewGame();
-    QSignalSpy newPlayer(Action("mnu_Newplayer"), &QAction::triggered);
-    PressKey(Qt::Key_F3);
-    EXPECT_EQ(newPlayer.count(), 1);
     PressKey(Qt::Key_F2);
     EXPECT_EQ(window->DealsBegun, 2);
     PressKey(Qt::Key_F6);
     EXPECT_EQ(window->DealsBegun, 3);
     EXPECT_EQ(Card("card_Table1")->CardNum(), 49);
     EXPECT_FALSE(window->GameEngine().State().ReplayDeck);
+
+    // The player dialog opens with the current name; OK keeps it and deals.
+    QSignalSpy newPlayer(Action("mnu_Newplayer"), &QAction::triggered);
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<Tfrm_Player*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr) << "F3 did not ask for a player";
+        dialog->findChild<QPushButton*>(QStringLiteral("btn_OK"))->click();
+    });
+    PressKey(Qt::Key_F3);
+    EXPECT_EQ(newPlayer.count(), 1);
+    EXPECT_EQ(window->DealsBegun, 4);
 }
 
 TEST_F(MainPlayTest, F7EndsTheProgramAfterTheDeal)
@@ -154,7 +164,7 @@ TEST_F(MainPlayTest, DigitsOnTheDrawPileDrawAndThePlayPileTakesClicks)
     QTest::mouseClick(Find<TImage>("img_Drawpile2"), Qt::LeftButton);
     const GameState& state = window->GameEngine().State();
     EXPECT_EQ(state.DrawCount, 8);
-    EXPECT_EQ(window->DrawPileCountShown(), 8);
+    EXPECT_EQ(window->Table().DrawPileCountShown(), 8);
     ASSERT_EQ(state.ActiveSpot, 1);
     EXPECT_FALSE(Card("card_Table1")->isVisible());
     const std::string top = "card_playpile" + std::to_string(state.PlayCount);
@@ -255,7 +265,7 @@ TEST_F(MainPlayTest, ClickingATableCardPlaysItAndAStackLabelTakesARaisedCard)
     EXPECT_EQ(Card("card_Table5")->CardNum(), 25) << "the Queen of hearts is the spot's top now";
 
     // Let the Aces clubs stack want the King of clubs too: the click raises it.
-    window->GameEngine().State().StackNext[5] = 52;
+    window->GameEngine().Arrange([](GameState& s) { s.StackNext[5] = 52; });
     const int top = Card("card_Table4")->y();
     QTest::mouseClick(Card("card_Table4"), Qt::LeftButton);
     EXPECT_EQ(Card("card_Table4")->y(), top - 7);
@@ -274,12 +284,12 @@ TEST_F(MainPlayTest, PauseReturnsOnceTheDelayTimerHasFired)
 
 TEST_F(MainPlayTest, BusyCursorIsBalanced)
 {
-    window->SetBusyCursor(true);
-    window->SetBusyCursor(true);
+    window->Table().SetBusyCursor(true);
+    window->Table().SetBusyCursor(true);
     ASSERT_NE(QApplication::overrideCursor(), nullptr);
-    window->SetBusyCursor(false);
+    window->Table().SetBusyCursor(false);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    window->SetBusyCursor(false);
+    window->Table().SetBusyCursor(false);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 

@@ -42,9 +42,9 @@ protected:
     {
         if (!fileText.empty())
             WriteText(File(), fileText);
-        playerName_ = current;
+        player_.Name = current;
         store_ = std::make_unique<TSettingsStore>(File());
-        dialog_ = std::make_unique<Tfrm_Player>(*store_, playerName_);
+        dialog_ = std::make_unique<Tfrm_Player>(*store_, player_);
         dialog_->SetLaterForm();
         dialog_->show();
     }
@@ -85,7 +85,7 @@ protected:
     bool ClosedWithOk() const { return !dialog_->isVisible() && !dialog_->ChoseExit(); }
 
     TempFolder folder_;
-    std::string playerName_;
+    Player player_;
     std::unique_ptr<TSettingsStore> store_;
     std::unique_ptr<Tfrm_Player> dialog_;
     MessageCatcher messages_;
@@ -153,7 +153,7 @@ TEST_F(PlayerDialogTest, ExitClosesWithoutWriting)
     Click("btn_Exit");
     EXPECT_FALSE(dialog_->isVisible());
     EXPECT_TRUE(dialog_->ChoseExit());
-    EXPECT_EQ(playerName_, "");
+    EXPECT_EQ(player_.Name, "");
     EXPECT_FALSE(fs::exists(File()));
 }
 
@@ -170,7 +170,7 @@ TEST_F(PlayerDialogTest, ShowingPresetsTheNameAndReadsTheList)
     dialog_->hide();
     WriteText(File(), RecentSection("Ann", {"Dee"}));
     TSettingsStore reread(File());
-    Tfrm_Player again(reread, playerName_);
+    Tfrm_Player again(reread, player_);
     again.show();
     EXPECT_EQ(again.ListedNames(), QStringList({"Dee"}));
 }
@@ -188,7 +188,7 @@ TEST_F(PlayerDialogTest, FirstRunAcceptsNothingUntilANameIsTyped)
     TypeName(QStringLiteral("Kim"));
     QTest::keyClick(&Edit(), Qt::Key_Return);
     EXPECT_TRUE(ClosedWithOk());
-    EXPECT_EQ(playerName_, "Kim");
+    EXPECT_EQ(player_.Name, "Kim");
     EXPECT_EQ(SavedRecent(), (std::vector<std::string>{"Kim", "Kim", "", "", ""}));
 }
 
@@ -197,7 +197,7 @@ TEST_F(PlayerDialogTest, NewNameGoesOnTopAndAFifthDropsTheFourth)
     Open(RecentSection("Ann", {"Ann", "Bob", "Cy", "Dee"}), "Ann");
     Accept(QStringLiteral("Eve"));
     EXPECT_TRUE(ClosedWithOk());
-    EXPECT_EQ(playerName_, "Eve");
+    EXPECT_EQ(player_.Name, "Eve");
     EXPECT_EQ(Listed(), QStringList({"Eve", "Ann", "Bob", "Cy"}));
     EXPECT_EQ(SavedRecent(), (std::vector<std::string>{"Eve", "Eve", "Ann", "Bob", "Cy"}));
 }
@@ -232,7 +232,7 @@ TEST_F(PlayerDialogTest, LetterCaseMakesAnEntryOfItsOwn)
 {
     Open(RecentSection("ann", {"ann"}), "ann");
     Accept(QStringLiteral("Ann"));
-    EXPECT_EQ(playerName_, "Ann");
+    EXPECT_EQ(player_.Name, "Ann");
     EXPECT_EQ(Listed(), QStringList({"Ann", "ann"}));
 }
 
@@ -247,7 +247,7 @@ TEST_F(PlayerDialogTest, ClickPicksAnEntryAndDoubleClickChoosesIt)
 
     DoubleClickEntry(1);
     EXPECT_TRUE(ClosedWithOk());
-    EXPECT_EQ(playerName_, "Bob");
+    EXPECT_EQ(player_.Name, "Bob");
     EXPECT_EQ(Listed(), QStringList({"Bob", "Ann"}));
 }
 
@@ -282,7 +282,7 @@ TEST_F(PlayerDialogTest, NamesTheFileCannotHoldAreRefused)
         Accept(name);
         EXPECT_EQ(messages_.LastText(), RefusedName);
         EXPECT_TRUE(dialog_->isVisible());
-        EXPECT_EQ(playerName_, "Ann");
+        EXPECT_EQ(player_.Name, "Ann");
         EXPECT_EQ(Listed(), QStringList({"Ann"}));
     }
     EXPECT_EQ(messages_.Count(), 3);
@@ -355,7 +355,7 @@ TEST_F(PlayerDialogTest, FailedWriteOnAcceptKeepsTheDialogOpen)
     EXPECT_EQ(messages_.LastTitle(), QApplication::applicationDisplayName());
     EXPECT_TRUE(dialog_->isVisible());
     // What the accept had done before the write stays done.
-    EXPECT_EQ(playerName_, "Kim");
+    EXPECT_EQ(player_.Name, "Kim");
     EXPECT_EQ(Listed(), QStringList({"Kim"}));
 }
 

@@ -1,6 +1,7 @@
 // Runs on a real X server (Xvfb) with real pointer clicks from xdotool: a
 // click that arrives while a move is running waits for the move, and is acted
-// on as soon as the move ends, without any further pointer movement.
+// on as soon as the move ends, without any further pointer movement, even
+// when the end of the move gives the event loop nothing else to do.
 #include <memory>
 #include <string>
 
@@ -14,6 +15,7 @@
 #include <QTimer>
 
 #include "controls/carddeck.h"
+#include "tests/window/windowparts.h"
 #include "window/frmmain.h"
 
 namespace {
@@ -21,8 +23,9 @@ namespace {
 constexpr int SoundMilliseconds = 600;
 constexpr int ClickAfterMilliseconds = 200;
 
-// Every sound lasts a while, as a real one would; the window keeps painting
-// and user input waits meanwhile.
+// The sound of a card played lasts a while, as a real one would; the window
+// keeps painting and user input waits meanwhile. It is the move's last step
+// that shows anything: with the plays counter hidden, nothing after it paints.
 class SlowSoundWindow : public Tfrm_Main {
 public:
     using Tfrm_Main::Tfrm_Main;
@@ -30,7 +33,7 @@ public:
     void PlaySoundEvent(SoundEvent event) override
     {
         Tfrm_Main::PlaySoundEvent(event);
-        if (event != SoundEvent::DrawCard)
+        if (event != SoundEvent::PlayCard || moveEnded.isValid())
             return;
         QEventLoop sound;
         QTimer::singleShot(SoundMilliseconds, &sound, &QEventLoop::quit);
@@ -45,7 +48,8 @@ class HeldInputTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        window = std::make_unique<SlowSoundWindow>(settings, history, player);
+        parts.player.Settings.ShowPlays = false;
+        window = std::make_unique<SlowSoundWindow>(parts.player, parts.store, parts.sound);
         window->move(0, 0);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
@@ -61,9 +65,7 @@ protected:
 
     static void Xdotool(const QStringList& arguments) { ASSERT_EQ(QProcess::execute(QStringLiteral("xdotool"), arguments), 0); }
 
-    GameSettings settings;
-    GameHistory history;
-    std::string player = "PlumbLine";
+    WindowParts parts{"PlumbLine"};
     std::unique_ptr<SlowSoundWindow> window;
 };
 
@@ -71,26 +73,26 @@ TEST_F(HeldInputTest, AClickDuringAMoveActsWhenTheMoveEndsWithoutAnotherPointerM
 {
     const GameState& s = window->GameEngine().State();
     ASSERT_EQ(s.TableCount[4], 8) << "the King of clubs lies on spot 4";
-    const QPoint drawPile = CentreOf("card_Drawpile");
-    const QPoint king = CentreOf("card_Table4");
+    const QPoint kingOfDiamonds = CentreOf("card_Table5");
+    const QPoint kingOfClubs = CentreOf("card_Table4");
 
-    // A real click draws a card; the draw's sound lasts a while, and the
-    // second click, on the King of clubs, lands in the middle of it.
-    Xdotool({"mousemove", QString::number(drawPile.x()), QString::number(drawPile.y())});
+    // A real click plays the King of diamonds; the play's sound lasts a while,
+    // and the second click, on the King of clubs, lands in the middle of it.
+    Xdotool({"mousemove", QString::number(kingOfDiamonds.x()), QString::number(kingOfDiamonds.y())});
     QTest::qWait(100);
     // Detached, so that the end of xdotool wakes nothing in this process.
     ASSERT_TRUE(QProcess::startDetached(QStringLiteral("xdotool"),
                                         {"click", "1", "sleep", QString::number(ClickAfterMilliseconds / 1000.0), "mousemove",
-                                         QString::number(king.x()), QString::number(king.y()), "click", "1"}));
+                                         QString::number(kingOfClubs.x()), QString::number(kingOfClubs.y()), "click", "1"}));
 
-    int cardsLeftAtKingClick = -1;
-    bool drawDoneAtKingClick = false;
-    QElapsedTimer kingClicked;
+    int cardsLeftAtSecondClick = -1;
+    bool firstDoneAtSecondClick = false;
+    QElapsedTimer secondClicked;
     auto* card = window->findChild<TCarddeck*>(QStringLiteral("card_Table4"));
     QObject::connect(card, &TCarddeck::MouseDown, card, [&] {
-        kingClicked.start();
-        cardsLeftAtKingClick = s.CardsLeft;
-        drawDoneAtKingClick = window->moveEnded.isValid();
+        secondClicked.start();
+        cardsLeftAtSecondClick = s.CardsLeft;
+        firstDoneAtSecondClick = window->moveEnded.isValid();
     });
 
     // Only one timer is due, long after the move: if the held click waited for
@@ -99,20 +101,12 @@ TEST_F(HeldInputTest, AClickDuringAMoveActsWhenTheMoveEndsWithoutAnotherPointerM
     QTimer::singleShot(SoundMilliseconds + 1500, &loop, &QEventLoop::quit);
     loop.exec();
 
-    ASSERT_TRUE(window->moveEnded.isValid()) << "the first click did not draw";
-    ASSERT_TRUE(kingClicked.isValid()) << "the held click was never delivered";
-    EXPECT_TRUE(drawDoneAtKingClick) << "the click must wait for the move to end";
-    EXPECT_EQ(cardsLeftAtKingClick, 103) << "the window's own handler played the King on that click";
-    EXPECT_LT(window->moveEnded.elapsed() - kingClicked.elapsed(), 250) << "the held click waited after the move ended";
-    EXPECT_EQ(s.CardsLeft, 103) << "the King of clubs went to its stack";
-    EXPECT_EQ(s.ActiveSpot, 1) << "the draw happened first";
+    ASSERT_TRUE(window->moveEnded.isValid()) << "the first click played nothing";
+    ASSERT_TRUE(secondClicked.isValid()) << "the held click was never delivered";
+    EXPECT_TRUE(firstDoneAtSecondClick) << "the click must wait for the move to end";
+    EXPECT_EQ(cardsLeftAtSecondClick, 103) << "the King of diamonds was played first";
+    EXPECT_LT(window->moveEnded.elapsed() - secondClicked.elapsed(), 250) << "the held click waited after the move ended";
+    EXPECT_EQ(s.CardsLeft, 102) << "the King of clubs went to its stack";
 }
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

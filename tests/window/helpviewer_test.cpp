@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include "window/frmmain.h"
+#include "tests/window/windowparts.h"
 #include "window/helpviewer.h"
 
 namespace {
@@ -106,10 +107,8 @@ TEST(HelpDocumentTest, LinksResolveAndTheCommandsAreExplained)
 
 TEST(HelpViewerTest, InstructionsCommandOpensTheContents)
 {
-    GameSettings settings;
-    GameHistory history;
-    const std::string player = "Player";
-    Tfrm_Main window(settings, history, player);
+    WindowParts parts("Player");
+    Tfrm_Main window(parts.player, parts.store, parts.sound);
     window.SetHelpFile(HelpDocument);
     window.SetMenusEnabled(true);
     window.findChild<QAction*>(QStringLiteral("mnu_Instruction"))->trigger();

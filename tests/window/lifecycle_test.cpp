@@ -72,16 +72,13 @@ protected:
     void Start()
     {
         store = std::make_unique<TSettingsStore>(SettingsPath());
-        window = std::make_unique<LifeProbe>(settings, history, playerName);
-        window->AttachServices(*store, player, playerName);
+        window = std::make_unique<LifeProbe>(player, *store, sound);
         window->FormCreate();
     }
     void Restart()
     {
         window.reset();
-        settings = GameSettings{};
-        history = GameHistory{};
-        playerName.clear();
+        player = Player{};
         Start();
     }
 
@@ -94,10 +91,9 @@ protected:
     bool FileExists() const { return QFile::exists(QString::fromStdString(SettingsPath())); }
 
     QTemporaryDir folder;
-    SilentPlayer player;
-    GameSettings settings;
-    GameHistory history;
-    std::string playerName;
+    SilentPlayer sound;
+    Player player;
+    GameSettings& settings = player.Settings;
     std::unique_ptr<TSettingsStore> store;
     std::unique_ptr<LifeProbe> window;
 };
@@ -113,7 +109,7 @@ TEST_F(LifeCycleTest, FirstRunAsksForANameThenOpensTheTableWithDefaults)
     });
     Start();
     EXPECT_TRUE(emptyAtFirst);
-    EXPECT_EQ(playerName, "Ann");
+    EXPECT_EQ(player.Name, "Ann");
     EXPECT_FALSE(window->IsEnding());
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Brackwater - Ann"));
@@ -121,7 +117,7 @@ TEST_F(LifeCycleTest, FirstRunAsksForANameThenOpensTheTableWithDefaults)
     EXPECT_EQ(settings.TableColor, clSilver);
     EXPECT_EQ(window->sounds.front(), static_cast<int>(SoundEvent::StartGame));
     EXPECT_EQ(window->GameEngine().State().CardsLeft, 104) << "the first game is dealt";
-    EXPECT_FALSE(window->PlayerDialog()->isVisible());
+    EXPECT_FALSE(window->PlayerDialog().isVisible());
 }
 
 TEST_F(LifeCycleTest, ExitAtStartUpEndsWithoutSoundFileOrWindow)
@@ -160,8 +156,7 @@ TEST_F(LifeCycleTest, ClosingDuringTheFirstDealEndsOnceTheDealStopsAndSaves)
 {
     Answer<Tfrm_Player>([](Tfrm_Player& dialog) { TypeAndAccept(dialog, QStringLiteral("Ann")); });
     store = std::make_unique<TSettingsStore>(SettingsPath());
-    window = std::make_unique<LifeProbe>(settings, history, playerName);
-    window->AttachServices(*store, player, playerName);
+    window = std::make_unique<LifeProbe>(player, *store, sound);
     bool endedDuringDeal = true;
     window->duringDeal = [&] {
         window->close();

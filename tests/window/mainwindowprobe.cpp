@@ -2,8 +2,8 @@
 
 #include <utility>
 
-MainWindowProbe::MainWindowProbe(GameSettings& settings, GameHistory& history, const std::string& playerName)
-    : Tfrm_Main(settings, history, playerName)
+MainWindowProbe::MainWindowProbe(WindowParts& parts)
+    : Tfrm_Main(parts.player, parts.store, parts.sound)
 {
 }
 

@@ -53,14 +53,13 @@ int main(int argc, char** argv)
     TempFolder folder;
     WriteText(folder / "BRACKWTR.INI", SampleSettings);
     TSettingsStore store(folder / "BRACKWTR.INI");
-    std::string playerName = store.ReadPrevious(0);
+    Player current{store.ReadPrevious(0), {}, SampleHistory()};
 
-    Tfrm_Player player(store, playerName);
+    Tfrm_Player player(store, current);
     player.SetStartupForm();
     Save(player, out, QStringLiteral("player.png"));
 
-    GameHistory history = SampleHistory();
-    Tfrm_Hist hist(history, store, playerName);
+    Tfrm_Hist hist(current, store);
     Save(hist, out, QStringLiteral("history.png"));
     return 0;
 }

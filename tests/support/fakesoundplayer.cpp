@@ -1,4 +1,4 @@
-#include "tests/options/fakesoundplayer.h"
+#include "tests/support/fakesoundplayer.h"
 
 #include <QApplication>
 #include <QCursor>
