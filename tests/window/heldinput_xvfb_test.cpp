@@ -35,9 +35,12 @@ public:
         Tfrm_Main::PlaySoundEvent(event);
         if (event != SoundEvent::PlayCard || moveEnded.isValid())
             return;
-        QEventLoop sound;
-        QTimer::singleShot(SoundMilliseconds, &sound, &QEventLoop::quit);
-        sound.exec(QEventLoop::ExcludeUserInputEvents);
+        // Waits as the window's pause does: a nested event loop would wake the
+        // dispatcher as it quits and so hide a missing wake-up.
+        bool playing = true;
+        QTimer::singleShot(SoundMilliseconds, this, [&playing] { playing = false; });
+        while (playing)
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents);
         moveEnded.start();
     }
 
