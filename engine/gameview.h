@@ -10,7 +10,7 @@
 enum class CardGroup { Table, Stack, PlayPile, Peek };
 
 // Everything the engine needs from the screen, the message loop and the sound
-// player. The main window implements it; tests implement it with a recorder.
+// player. The card table implements it; tests implement it with a recorder.
 class GameView {
 public:
     virtual ~GameView() = default;
