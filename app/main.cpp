@@ -2,15 +2,14 @@
 #include <QApplication>
 #include <QIcon>
 
-#include "commandline.h"
-#include "frmmain.h"
-#include "gamehistory.h"
-#include "gamesettings.h"
-#include "qtsoundplayer.h"
-#include "settingsfile.h"
-#include "settingsmigration.h"
-#include "settingsstore.h"
-#include "writeerrorbox.h"
+#include "app/commandline.h"
+#include "engine/player.h"
+#include "sound/qtsoundplayer.h"
+#include "store/settingsfile.h"
+#include "store/settingsmigration.h"
+#include "store/settingsstore.h"
+#include "window/frmmain.h"
+#include "window/writeerrorbox.h"
 
 namespace {
 
@@ -32,7 +31,7 @@ QString HelpFile(const std::filesystem::path& dataFolder)
 
 }  // namespace
 
-// One settings record, history and player name for the whole run.
+// One current player for the whole run.
 int main(int argc, char** argv)
 {
     // A display name would be appended to every window's caption.
@@ -52,9 +51,7 @@ int main(int argc, char** argv)
     const std::filesystem::path program = std::filesystem::absolute(QCoreApplication::applicationFilePath().toStdString());
     const std::filesystem::path dataFolder = InstalledDataFolder(program, BRACKWATER_DATA_FROM_BIN);
 
-    GameSettings settings;
-    GameHistory history;
-    std::string playerName;
+    Player player;
     TQtSoundPlayer soundPlayer;
     // A file once kept beside the program (a portable copy, or an earlier
     // install under ~/.local) comes along into the configuration folder.
@@ -63,9 +60,8 @@ int main(int argc, char** argv)
         ShowPlainMessage(nullptr, QString::fromStdString(*notice));
     TSettingsStore store(settingsFile);
 
-    Tfrm_Main frm_Main(settings, history, playerName);
+    Tfrm_Main frm_Main(player, store, soundPlayer);
     frm_Main.SetHelpFile(HelpFile(dataFolder));
-    frm_Main.AttachServices(store, soundPlayer, playerName);
     frm_Main.FormCreate();
     if (frm_Main.IsEnding())
         return 0;

@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QWidget>
 
-#include "carddeck.h"
+#include "controls/carddeck.h"
 
 namespace {
 

@@ -3,17 +3,16 @@
 
 #include <benchmark/benchmark.h>
 
-#include "game.h"
-#include "nullview.h"
+#include "engine/game.h"
+#include "tests/support/nullview.h"
 
 namespace {
 
 struct Table {
     NullView view;
-    GameSettings settings;
-    GameHistory history;
-    std::string player = "Bench";
-    Game game{view, settings, history, player};
+    Player player{"Bench", {}, {}};
+    GameSettings& settings = player.Settings;
+    Game game{view, player};
 };
 
 void BM_BuildDeckAndDeal(benchmark::State& state)

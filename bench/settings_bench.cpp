@@ -8,7 +8,7 @@
 
 #include <unistd.h>
 
-#include "settingsstore.h"
+#include "store/settingsstore.h"
 
 namespace fs = std::filesystem;
 

@@ -1,4 +1,4 @@
-#include "deck.h"
+#include "engine/deck.h"
 
 void BuildDeck(Deck& deck, Random& random, const std::string& playerName)
 {

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "gamestate.h"
-#include "random.h"
+#include "engine/gamestate.h"
+#include "engine/random.h"
 
 // The 104 cards in dealing order, places 1..104.
 using Deck = Slots<CardCode, DeckSize>;

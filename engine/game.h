@@ -1,14 +1,15 @@
 #pragma once
 
+#include <functional>
 #include <string>
+#include <variant>
 
-#include "deck.h"
-#include "gamehistory.h"
-#include "gamesettings.h"
-#include "gamestate.h"
-#include "gameview.h"
-#include "random.h"
-#include "wondisplay.h"
+#include "engine/deck.h"
+#include "engine/gamestate.h"
+#include "engine/gameview.h"
+#include "engine/player.h"
+#include "engine/random.h"
+#include "engine/wondisplay.h"
 
 // One game of Brackwater: its state, the deck and the deal. Every change of
 // state is shown through the view in the same step, so that the screen always
@@ -22,9 +23,9 @@ public:
     // A safety net for the re-deal loop on top of that.
     static constexpr int MostDealsPerGame = 1000;
 
-    // The game keeps referring to the player's name, which changes with the player.
-    Game(GameView& view, const GameSettings& settings, GameHistory& history, const std::string& playerName);
-    Game(GameView&, const GameSettings&, GameHistory&, std::string&&) = delete;
+    // The game reads the player's settings at each move and keeps the results
+    // in the player's history, whoever the player is by then.
+    Game(GameView& view, Player& player);
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
@@ -38,8 +39,9 @@ public:
     bool IsDealing() const { return state_.Dealing; }
 
     const GameState& State() const { return state_; }
-    GameState& State() { return state_; }
-    const Deck& CurrentDeck() const { return deck_; }
+    // Sets up a position by hand, as tests do, then counts the open plays and
+    // checks for the end of the game as after any move.
+    void Arrange(const std::function<void(GameState&)>& change);
     int DealsInLastGame() const { return deals_; }
 
     // Moves, one per player action.
@@ -52,14 +54,8 @@ public:
     void StartPeek(int spot);              // right button down on a table card
     void EndPeek();                        // right button up, or the pointer over bare panel
     void UndoMove();
-    bool CanUndo() const { return state_.Undo.Kind != UndoKind::Nothing; }
+    bool CanUndo() const { return !std::holds_alternative<NothingToUndo>(state_.Undo); }
     void WonTimerTick();                   // the won display's ripple, every 100 ms
-
-    void DealCards();
-    void SpreadActiveSpot();
-    void CollapseActiveSpot();
-    void CountPlays();
-    void CheckEndOfGame();
 
     const WonDisplay& Won() const { return won_; }
 
@@ -68,6 +64,14 @@ public:
 
 private:
     enum class ShiftDirection { Left, Right };
+
+    void DealCards();
+    void SpreadActiveSpot();
+    void CollapseActiveSpot();
+    void CountPlays();
+    void CheckEndOfGame();
+    // Hard is Level 2 alone; any other value plays as Easy.
+    bool IsHard() const { return settings_.Level == LevelHard; }
 
     CardCode TopCard(int spot) const;
     CardGroup SelectedGroup() const;
@@ -79,10 +83,12 @@ private:
     void RemoveFromPlayPile(int index);
     void ShiftPlayPile(ShiftDirection direction);
     void SetShiftShown(bool shown);
-    void UndoDraw();
-    void UndoTablePlay();
-    void UndoPlayPilePlay();
-    void RestoreStack();
+    void Undo(const DrawUndo& undo);
+    void Undo(const ShiftUndo& undo);
+    void Undo(const TablePlayUndo& undo);
+    void Undo(const PlayPilePlayUndo& undo);
+    void Undo(const NothingToUndo&) {}
+    void RestoreStack(int stack, CardCode stackNext);
     void RecordResult();
 
     void ResetTable();
@@ -91,9 +97,9 @@ private:
     void AddToDrawPile(int deckPos);
 
     GameView& view_;
+    Player& player_;
     const GameSettings& settings_;
     GameHistory& history_;
-    const std::string& playerName_;
     Random random_;
     Deck deck_{};
     int deals_ = 0;

@@ -1,4 +1,4 @@
-#include "gamehistory.h"
+#include "engine/gamehistory.h"
 
 #include <algorithm>
 #include <limits>

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "soundevent.h"
+#include "engine/soundevent.h"
 
 // 0x00BBGGRR: red in the low byte. A value with the top bit set names a
 // desktop system colour.

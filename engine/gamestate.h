@@ -3,8 +3,8 @@
 #include <array>
 #include <cstdint>
 
-#include "cardcode.h"
-#include "undorecord.h"
+#include "engine/cardcode.h"
+#include "engine/undorecord.h"
 
 template <typename T, int N>
 using Slots = std::array<T, N + 1>;  // indexed 1..N; place 0 unused

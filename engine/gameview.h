@@ -2,15 +2,15 @@
 
 #include <string>
 
-#include "cardcode.h"
-#include "soundevent.h"
+#include "engine/cardcode.h"
+#include "engine/soundevent.h"
 
 // The groups of card controls the engine drives; each control is numbered
 // from 1 within its group (table spot, stack, play-pile or peek place).
 enum class CardGroup { Table, Stack, PlayPile, Peek };
 
 // Everything the engine needs from the screen, the message loop and the sound
-// player. The main window implements it; tests implement it with a recorder.
+// player. The card table implements it; tests implement it with a recorder.
 class GameView {
 public:
     virtual ~GameView() = default;

@@ -2,27 +2,37 @@
 
 #include <array>
 #include <cstdint>
+#include <variant>
 
-#include "cardcode.h"
+#include "engine/cardcode.h"
 
-enum class UndoKind : std::uint8_t {
-    Nothing = 0,
-    Draw = 1,
-    RightShift = 2,
-    LeftShift = 3,
-    TablePlay = 4,
-    PlayPilePlay = 5,
+// One level of undo: filled by a move before it changes anything, one type
+// per kind of move, each holding what that move needs to be taken back.
+struct NothingToUndo {};
+
+struct DrawUndo {
+    CardCode DrawnCard = NoCard;  // the card drawn before, NoCard before the first draw
+    std::uint8_t ActiveSpot = 0;  // the spot fanned before
+    bool DrawTop = true;          // where the drawn card went
+    bool ShiftShown = false;      // whether the shift panel showed before
 };
 
-// One level of undo: filled by a move before it changes anything.
-struct UndoRecord {
-    UndoKind Kind = UndoKind::Nothing;
-    CardCode Card = NoCard;      // draw: the card drawn before; plays: the card played
-    std::uint8_t Spot = 0;       // draw: the active spot before; table play: the source spot
-    std::uint8_t Stack = 0;      // plays: the stack the card went to
-    CardCode StackNext = NoCard; // plays: that stack's next card before the play
-    bool DrawTop = true;         // draw: where the drawn card went
-    bool ShiftShown = false;     // draw: whether the shift panel showed before it
-    std::array<CardCode, PileSlots + 1> PlayPile{};  // play-pile play: the pile before it
+struct ShiftUndo {
+    bool Left = true;  // the direction of the shift to take back
+};
+
+struct TablePlayUndo {
+    CardCode Card = NoCard;
+    std::uint8_t Spot = 0;  // where the card came from
+    std::uint8_t Stack = 0;
+    CardCode StackNext = NoCard;  // the stack's next card before the play
+};
+
+struct PlayPilePlayUndo {
+    std::uint8_t Stack = 0;
+    CardCode StackNext = NoCard;  // the stack's next card before the play
+    std::array<CardCode, PileSlots + 1> PlayPile{};  // the pile before the play
     std::uint8_t PlayCount = 0;
 };
+
+using UndoRecord = std::variant<NothingToUndo, DrawUndo, ShiftUndo, TablePlayUndo, PlayPilePlayUndo>;

@@ -1,4 +1,4 @@
-#include "wondisplay.h"
+#include "engine/wondisplay.h"
 
 void WonDisplay::Run(const GameState& state)
 {
@@ -74,10 +74,7 @@ void WonDisplay::ShowOnStack(int stack, CardCode code)
 // diamonds, clubs and round again.
 void WonDisplay::Tick()
 {
-    int next = shown_[wonPos_] + CardsPerSuit;
-    if (next > DistinctCards)
-        next -= DistinctCards;
-    shown_[wonPos_] = static_cast<CardCode>(next);
+    shown_[wonPos_] = SameRankNextSuit(shown_[wonPos_]);
     view_.ShowCard(CardGroup::Table, wonPos_, shown_[wonPos_]);
     wonPos_ = wonPos_ == SpotCount ? 1 : wonPos_ + 1;
     view_.RedrawCardNow(CardGroup::Table, wonPos_);

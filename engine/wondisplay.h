@@ -1,8 +1,8 @@
 #pragma once
 
-#include "cardcode.h"
-#include "gamestate.h"
-#include "gameview.h"
+#include "engine/cardcode.h"
+#include "engine/gamestate.h"
+#include "engine/gameview.h"
 
 // The show that follows a won game: the suits run from the stacks across the
 // table, the stack labels read "You" and "Won", and then the suits ripple
@@ -14,7 +14,6 @@ public:
     void Run(const GameState& state);
     void Tick();
     int WonPos() const { return wonPos_; }
-    CardCode Shown(int spot) const { return shown_[spot]; }
 
 private:
     void ShowOnTable(int spot, CardCode code);

@@ -1,9 +1,9 @@
-#include "cardbackpage.h"
+#include "options/cardbackpage.h"
 
 #include <QFrame>
 
-#include "carddeck.h"
-#include "optionshost.h"
+#include "controls/carddeck.h"
+#include "options/optionshost.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-#include "gamesettings.h"
+#include "engine/gamesettings.h"
 
 class QFrame;
 class TCarddeck;

@@ -1,4 +1,4 @@
-#include "colorpage.h"
+#include "options/colorpage.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -6,11 +6,11 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "label3d.h"
-#include "optionshost.h"
-#include "glyphs.h"
-#include "tcolor.h"
-#include "uifonts.h"
+#include "controls/label3d.h"
+#include "options/optionshost.h"
+#include "controls/glyphs.h"
+#include "controls/tcolor.h"
+#include "controls/uifonts.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <QWidget>
 
-#include "gamesettings.h"
+#include "engine/gamesettings.h"
 
 class QColorDialog;
 class QFrame;

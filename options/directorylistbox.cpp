@@ -1,4 +1,4 @@
-#include "directorylistbox.h"
+#include "options/directorylistbox.h"
 
 #include <QApplication>
 #include <QDir>

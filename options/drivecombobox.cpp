@@ -1,4 +1,4 @@
-#include "drivecombobox.h"
+#include "options/drivecombobox.h"
 
 #include <algorithm>
 

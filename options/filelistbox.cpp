@@ -1,4 +1,4 @@
-#include "filelistbox.h"
+#include "options/filelistbox.h"
 
 #include <QApplication>
 #include <QDir>

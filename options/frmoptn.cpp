@@ -1,4 +1,4 @@
-#include "frmoptn.h"
+#include "options/frmoptn.h"
 
 #include <array>
 
@@ -8,13 +8,13 @@
 #include <QTabBar>
 #include <QTabWidget>
 
-#include "cardbackpage.h"
-#include "optionshost.h"
-#include "optionspage.h"
-#include "glyphs.h"
-#include "tcolor.h"
-#include "uifonts.h"
-#include "soundpage.h"
+#include "options/cardbackpage.h"
+#include "options/optionshost.h"
+#include "options/optionspage.h"
+#include "controls/glyphs.h"
+#include "controls/tcolor.h"
+#include "controls/uifonts.h"
+#include "options/soundpage.h"
 
 namespace {
 
@@ -46,52 +46,52 @@ TfrmOptions::TfrmOptions(GameSettings& settings, bool waveDeviceAvailable, TOpti
 
 void TfrmOptions::CreateControls(GameSettings& settings, bool waveDeviceAvailable, TSoundPlayer& player)
 {
-    dlgColor = new QColorDialog(Qt::black, this);
-    dlgColor->setObjectName(QStringLiteral("dlgColor"));
+    colorDialog_ = new QColorDialog(Qt::black, this);
+    colorDialog_->setObjectName(QStringLiteral("dlgColor"));
 
-    PageControl1 = new QTabWidget(this);
-    PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    PageControl1->setGeometry(0, 0, ClientWidth, ClientHeight);
+    pages_ = new QTabWidget(this);
+    pages_->setObjectName(QStringLiteral("PageControl1"));
+    pages_->setGeometry(0, 0, ClientWidth, ClientHeight);
     // Styled on the tab bar alone: a style sheet on the page control would
     // take the dialog's font away from every page.
-    PageControl1->tabBar()->setStyleSheet(TabWidthStyle);
-    TabSheet1 = new TOptionsPage(settings, host_);
-    TabSheet2 = new TCardBackPage(settings, host_);
-    TabSheet3 = new TColorPage(settings, host_, *dlgColor);
-    TabSheet4 = new TSoundPage(settings, waveDeviceAvailable, player);
+    pages_->tabBar()->setStyleSheet(TabWidthStyle);
+    optionsPage_ = new TOptionsPage(settings, host_);
+    cardBackPage_ = new TCardBackPage(settings, host_);
+    colorPage_ = new TColorPage(settings, host_, *colorDialog_);
+    soundPage_ = new TSoundPage(settings, waveDeviceAvailable, player);
     // The pages are the dialog's grey, not the style's lighter tab pane.
-    for (QWidget* page : std::initializer_list<QWidget*>{TabSheet1, TabSheet2, TabSheet3, TabSheet4})
+    for (QWidget* page : std::initializer_list<QWidget*>{optionsPage_, cardBackPage_, colorPage_, soundPage_})
         page->setAutoFillBackground(true);
-    PageControl1->addTab(TabSheet1, QStringLiteral("Options"));
-    PageControl1->addTab(TabSheet2, QStringLiteral("Card Backs"));
-    PageControl1->addTab(TabSheet3, QStringLiteral("Color"));
-    PageControl1->addTab(TabSheet4, QStringLiteral("Sound"));
+    pages_->addTab(optionsPage_, QStringLiteral("Options"));
+    pages_->addTab(cardBackPage_, QStringLiteral("Card Backs"));
+    pages_->addTab(colorPage_, QStringLiteral("Color"));
+    pages_->addTab(soundPage_, QStringLiteral("Sound"));
 
-    btn_Help = new QPushButton(QStringLiteral("&Help"), TabSheet1);
-    btn_Help->setObjectName(QStringLiteral("btn_Help"));
-    btn_Help->setGeometry(QRect(HelpPlace, ButtonSize));
-    btn_Help->setAutoDefault(false);
-    SetButtonGlyph(*btn_Help, QStringLiteral("HELP"), QString());
-    connect(btn_Help, &QPushButton::clicked, this, &TfrmOptions::btn_HelpClick);
+    helpButton_ = new QPushButton(QStringLiteral("&Help"), optionsPage_);
+    helpButton_->setObjectName(QStringLiteral("btn_Help"));
+    helpButton_->setGeometry(QRect(HelpPlace, ButtonSize));
+    helpButton_->setAutoDefault(false);
+    SetButtonGlyph(*helpButton_, QStringLiteral("HELP"), QString());
+    connect(helpButton_, &QPushButton::clicked, this, &TfrmOptions::btn_HelpClick);
 
-    btn_OK = new QPushButton(QStringLiteral("&OK"), TabSheet1);
-    btn_OK->setObjectName(QStringLiteral("btn_OK"));
-    btn_OK->setGeometry(QRect(OkPlace, ButtonSize));
-    btn_OK->setDefault(true);
-    SetButtonGlyph(*btn_OK, QStringLiteral("TICK"), QString(), QStringLiteral("TICKDISABLED"));
-    connect(btn_OK, &QPushButton::clicked, this, &QDialog::accept);
+    okButton_ = new QPushButton(QStringLiteral("&OK"), optionsPage_);
+    okButton_->setObjectName(QStringLiteral("btn_OK"));
+    okButton_->setGeometry(QRect(OkPlace, ButtonSize));
+    okButton_->setDefault(true);
+    SetButtonGlyph(*okButton_, QStringLiteral("TICK"), QString(), QStringLiteral("TICKDISABLED"));
+    connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
 
-    connect(PageControl1, &QTabWidget::currentChanged, this, &TfrmOptions::PageControl1Change);
+    connect(pages_, &QTabWidget::currentChanged, this, &TfrmOptions::PageControl1Change);
 }
 
 void TfrmOptions::SetColorChooser(TColorPage::TColorChooser chooser)
 {
-    TabSheet3->SetColorChooser(std::move(chooser));
+    colorPage_->SetColorChooser(std::move(chooser));
 }
 
 void TfrmOptions::SetRefusalShower(TColorPage::TRefusalShower shower)
 {
-    TabSheet3->SetRefusalShower(std::move(shower));
+    colorPage_->SetRefusalShower(std::move(shower));
 }
 
 void TfrmOptions::showEvent(QShowEvent* event)
@@ -103,23 +103,23 @@ void TfrmOptions::showEvent(QShowEvent* event)
 
 void TfrmOptions::FormShow()
 {
-    TabSheet4->ShowSoundNames();
-    PageControl1->setCurrentIndex(0);
+    soundPage_->ShowSoundNames();
+    pages_->setCurrentIndex(0);
     PageControl1Change(0);
-    TabSheet2->MarkCardBack();
-    TabSheet3->ShowColors();
-    TabSheet1->ShowSettings();
-    TabSheet4->ShowSoundSwitch();
+    cardBackPage_->MarkCardBack();
+    colorPage_->ShowColors();
+    optionsPage_->ShowSettings();
+    soundPage_->ShowSoundSwitch();
 }
 
 // The two buttons belong to whichever page is showing, so they stand at the
 // same place on every page.
 void TfrmOptions::PageControl1Change(int index)
 {
-    QWidget* page = PageControl1->widget(index);
+    QWidget* page = pages_->widget(index);
     if (page == nullptr)
         return;
-    for (QPushButton* button : {btn_Help, btn_OK}) {
+    for (QPushButton* button : {helpButton_, okButton_}) {
         if (button->parentWidget() != page)
             button->setParent(page);
         button->show();
@@ -128,7 +128,7 @@ void TfrmOptions::PageControl1Change(int index)
 
 void TfrmOptions::btn_HelpClick()
 {
-    const int page = PageControl1->currentIndex();
+    const int page = pages_->currentIndex();
     if (page >= 0 && page < static_cast<int>(PageHelpContexts.size()))
         host_.ShowHelpContext(PageHelpContexts[page]);
 }

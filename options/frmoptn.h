@@ -2,8 +2,8 @@
 
 #include <QDialog>
 
-#include "colorpage.h"
-#include "gamesettings.h"
+#include "options/colorpage.h"
+#include "engine/gamesettings.h"
 
 class QColorDialog;
 class QPushButton;
@@ -34,7 +34,7 @@ public:
     void SetColorChooser(TColorPage::TColorChooser chooser);
     void SetRefusalShower(TColorPage::TRefusalShower shower);
 
-    TSoundPage& SoundPage() { return *TabSheet4; }
+    TSoundPage& SoundPage() { return *soundPage_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -47,12 +47,12 @@ private:
     void btn_HelpClick();
 
     TOptionsHost& host_;
-    QTabWidget* PageControl1 = nullptr;
-    TOptionsPage* TabSheet1 = nullptr;
-    TCardBackPage* TabSheet2 = nullptr;
-    TColorPage* TabSheet3 = nullptr;
-    TSoundPage* TabSheet4 = nullptr;
-    QPushButton* btn_OK = nullptr;
-    QPushButton* btn_Help = nullptr;
-    QColorDialog* dlgColor = nullptr;
+    QTabWidget* pages_ = nullptr;
+    TOptionsPage* optionsPage_ = nullptr;
+    TCardBackPage* cardBackPage_ = nullptr;
+    TColorPage* colorPage_ = nullptr;
+    TSoundPage* soundPage_ = nullptr;
+    QPushButton* okButton_ = nullptr;
+    QPushButton* helpButton_ = nullptr;
+    QColorDialog* colorDialog_ = nullptr;
 };

@@ -1,11 +1,12 @@
-#include "optionspage.h"
+#include "options/optionspage.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QRadioButton>
 #include <QVariant>
 
-#include "optionshost.h"
+#include "controls/widgetmaker.h"
+#include "options/optionshost.h"
 
 namespace {
 
@@ -31,17 +32,15 @@ constexpr char TagProperty[] = "Tag";
 
 QGroupBox* MakeBox(QWidget* page, const char* name, const QString& title, const QPoint& place)
 {
-    auto* box = new QGroupBox(title, page);
-    box->setObjectName(QLatin1String(name));
-    box->setGeometry(QRect(place, BoxSize));
+    auto* box = MakeControl<QGroupBox>(page, name, QRect(place, BoxSize));
+    box->setTitle(title);
     return box;
 }
 
 QCheckBox* MakeCheck(QGroupBox* box, const char* name, const QString& caption, const QRect& bounds)
 {
-    auto* check = new QCheckBox(caption, box);
-    check->setObjectName(QLatin1String(name));
-    check->setGeometry(bounds);
+    auto* check = MakeControl<QCheckBox>(box, name, bounds);
+    check->setText(caption);
     return check;
 }
 

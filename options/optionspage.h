@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "gamesettings.h"
+#include "engine/gamesettings.h"
 
 class QAbstractButton;
 class QCheckBox;

@@ -1,4 +1,4 @@
-#include "pagedrag.h"
+#include "options/pagedrag.h"
 
 #include <cstdlib>
 
@@ -8,7 +8,7 @@
 #include <QPixmap>
 #include <QWidget>
 
-#include "pictures.h"
+#include "pictures/pictures.h"
 
 namespace {
 

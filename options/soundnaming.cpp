@@ -1,4 +1,4 @@
-#include "soundnaming.h"
+#include "options/soundnaming.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "soundpage.h"
+#include "options/soundpage.h"
 
 #include <algorithm>
 
@@ -12,18 +12,18 @@
 #include <QRadioButton>
 #include <QSlider>
 
-#include "directorylistbox.h"
-#include "drivecombobox.h"
-#include "filelistbox.h"
-#include "label3d.h"
-#include "glyphs.h"
-#include "tcolor.h"
-#include "uifonts.h"
-#include "pagedrag.h"
-#include "pictures.h"
-#include "soundevents.h"
-#include "soundnaming.h"
-#include "soundplayer.h"
+#include "options/directorylistbox.h"
+#include "options/drivecombobox.h"
+#include "options/filelistbox.h"
+#include "controls/label3d.h"
+#include "controls/glyphs.h"
+#include "controls/tcolor.h"
+#include "controls/uifonts.h"
+#include "options/pagedrag.h"
+#include "pictures/pictures.h"
+#include "sound/soundevents.h"
+#include "options/soundnaming.h"
+#include "sound/soundplayer.h"
 
 namespace {
 

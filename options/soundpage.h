@@ -4,8 +4,8 @@
 
 #include <QWidget>
 
-#include "gamesettings.h"
-#include "soundevent.h"
+#include "engine/gamesettings.h"
+#include "engine/soundevent.h"
 
 class QAction;
 class QComboBox;

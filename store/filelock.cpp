@@ -1,4 +1,4 @@
-#include "filelock.h"
+#include "store/filelock.h"
 
 #include <cerrno>
 #include <thread>
@@ -7,7 +7,7 @@
 #include <sys/file.h>
 #include <unistd.h>
 
-#include "settingswriteerror.h"
+#include "store/settingswriteerror.h"
 
 namespace fs = std::filesystem;
 

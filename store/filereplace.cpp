@@ -1,4 +1,4 @@
-#include "filereplace.h"
+#include "store/filereplace.h"
 
 #include <cerrno>
 #include <charconv>
@@ -11,7 +11,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "settingswriteerror.h"
+#include "store/settingswriteerror.h"
 
 namespace fs = std::filesystem;
 

@@ -1,8 +1,8 @@
-#include "inidocument.h"
+#include "store/inidocument.h"
 
 #include <algorithm>
 
-#include "inivalue.h"
+#include "store/inivalue.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "inifile.h"
+#include "store/inifile.h"
 
 #include <array>
 #include <cerrno>
@@ -9,10 +9,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "filelock.h"
-#include "filereplace.h"
-#include "inivalue.h"
-#include "settingswriteerror.h"
+#include "store/filelock.h"
+#include "store/filereplace.h"
+#include "store/inivalue.h"
+#include "store/settingswriteerror.h"
 
 namespace fs = std::filesystem;
 

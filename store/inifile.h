@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "inidocument.h"
+#include "store/inidocument.h"
 
 // The settings file on disk. A small reader and writer of our own rather than
 // QSettings: QSettings escapes key names such as "Card Back" and matches
@@ -30,7 +30,6 @@ public:
     explicit TIniFile(std::filesystem::path path, std::chrono::milliseconds lockWait = std::chrono::seconds(5));
 
     const std::filesystem::path& Path() const { return path_; }
-    const TIniDocument& Document() const { return document_; }
 
     // Missing, unreadable or too big: an empty document. Only a missing file
     // may then be written, so content we could not read is never lost.
@@ -39,6 +38,8 @@ public:
     std::string ReadString(std::string_view section, std::string_view key, std::string_view fallback) const;
     std::int32_t ReadInteger(std::string_view section, std::string_view key, std::int32_t fallback) const;
     bool ReadBool(std::string_view section, std::string_view key, bool fallback) const;
+    // The file as last read: what this copy knew before its own changes.
+    const TIniDocument& Document() const { return document_; }
 
     void Update(const std::function<void(TIniDocument&)>& edit);
 

@@ -1,4 +1,4 @@
-#include "inivalue.h"
+#include "store/inivalue.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "settingsmigration.h"
+#include "store/settingsmigration.h"
 
 #include <system_error>
 

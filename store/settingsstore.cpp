@@ -1,10 +1,10 @@
-#include "settingsstore.h"
+#include "store/settingsstore.h"
 
 #include <algorithm>
 #include <string_view>
 #include <utility>
 
-#include "inivalue.h"
+#include "store/inivalue.h"
 
 namespace {
 

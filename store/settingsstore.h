@@ -7,9 +7,9 @@
 #include <utility>
 #include <vector>
 
-#include "gamehistory.h"
-#include "gamesettings.h"
-#include "inifile.h"
+#include "engine/gamehistory.h"
+#include "engine/gamesettings.h"
+#include "store/inifile.h"
 
 // The main window's position as kept in a player's section ("Top", "Left").
 struct WindowPosition {

@@ -1,4 +1,4 @@
-#include "windowplacement.h"
+#include "store/windowplacement.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "settingsstore.h"
+#include "store/settingsstore.h"
 
 // A screen's usable area, in the desktop's pixels.
 struct ScreenArea {

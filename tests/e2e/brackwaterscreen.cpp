@@ -1,9 +1,9 @@
-#include "brackwaterscreen.h"
+#include "tests/e2e/brackwaterscreen.h"
 
 #include <QRect>
 #include <QSize>
 
-#include "tablepoints.h"
+#include "tests/e2e/tablepoints.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <QPoint>
 #include <QString>
 
-#include "gameplan.h"
-#include "xdriver.h"
+#include "tests/e2e/gameplan.h"
+#include "tests/e2e/xdriver.h"
 
 // The program as the player sees it: its windows by title and where their
 // controls lie, driven by real clicks and keys. Each step waits, with a

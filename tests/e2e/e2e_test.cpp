@@ -10,11 +10,11 @@
 #include <QGuiApplication>
 #include <QRect>
 
-#include "brackwaterscreen.h"
-#include "gameplan.h"
-#include "inilookup.h"
-#include "programcopy.h"
-#include "xdriver.h"
+#include "tests/e2e/brackwaterscreen.h"
+#include "tests/e2e/gameplan.h"
+#include "tests/e2e/inilookup.h"
+#include "tests/e2e/programcopy.h"
+#include "tests/e2e/xdriver.h"
 
 // Readable points and sizes in failure messages.
 void PrintTo(const QPoint& point, std::ostream* out)

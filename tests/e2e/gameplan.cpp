@@ -1,10 +1,10 @@
-#include "gameplan.h"
+#include "tests/e2e/gameplan.h"
 
 #include <optional>
 
-#include "game.h"
-#include "gamehistory.h"
-#include "nullview.h"
+#include "engine/game.h"
+#include "engine/gamehistory.h"
+#include "tests/support/nullview.h"
 
 namespace {
 
@@ -81,8 +81,8 @@ GamePlan GamePlan::Play(const std::string& playerName, PlayStyle style, const Ga
                         const StopRule& stopAfter)
 {
     NullView view;
-    GameHistory history;
-    Game game(view, settings, history, playerName);
+    Player player{playerName, settings, {}};
+    Game game(view, player);
     game.NewGame();
 
     GamePlan plan;

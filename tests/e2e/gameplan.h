@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "gamesettings.h"
-#include "gamestate.h"
+#include "engine/gamesettings.h"
+#include "engine/gamestate.h"
 
 // One click of the player: what it aims at, with the play pile's size at the
 // time, since a card of the fan can be hit only on its visible strip.

@@ -1,4 +1,4 @@
-#include "inilookup.h"
+#include "tests/e2e/inilookup.h"
 
 #include <algorithm>
 #include <cctype>

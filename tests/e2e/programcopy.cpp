@@ -1,4 +1,4 @@
-#include "programcopy.h"
+#include "tests/e2e/programcopy.h"
 
 #include <QDir>
 #include <QFile>

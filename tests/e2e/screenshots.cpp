@@ -11,10 +11,10 @@
 #include <QGuiApplication>
 #include <QImage>
 
-#include "brackwaterscreen.h"
-#include "gameplan.h"
-#include "programcopy.h"
-#include "xdriver.h"
+#include "tests/e2e/brackwaterscreen.h"
+#include "tests/e2e/gameplan.h"
+#include "tests/e2e/programcopy.h"
+#include "tests/e2e/xdriver.h"
 
 namespace {
 

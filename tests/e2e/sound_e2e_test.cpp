@@ -7,11 +7,11 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 
-#include "brackwaterscreen.h"
-#include "programcopy.h"
-#include "pulseserver.h"
-#include "wavebytes.h"
-#include "xdriver.h"
+#include "tests/e2e/brackwaterscreen.h"
+#include "tests/e2e/programcopy.h"
+#include "tests/sound/pulseserver.h"
+#include "tests/sound/wavebytes.h"
+#include "tests/e2e/xdriver.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "tablepoints.h"
+#include "tests/e2e/tablepoints.h"
 
 #include <array>
 
-#include "cardcode.h"
+#include "engine/cardcode.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <QPoint>
 
-#include "gameplan.h"
+#include "tests/e2e/gameplan.h"
 
 // Where on the main window's client area (below the menu bar) a click must
 // land to hit the control a planned click aims at.

@@ -13,10 +13,10 @@
 #include <QRect>
 #include <QThread>
 
-#include "brackwaterscreen.h"
-#include "inilookup.h"
-#include "programcopy.h"
-#include "xdriver.h"
+#include "tests/e2e/brackwaterscreen.h"
+#include "tests/e2e/inilookup.h"
+#include "tests/e2e/programcopy.h"
+#include "tests/e2e/xdriver.h"
 
 // Readable points in failure messages.
 void PrintTo(const QPoint& point, std::ostream* out)

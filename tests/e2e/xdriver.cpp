@@ -1,4 +1,4 @@
-#include "xdriver.h"
+#include "tests/e2e/xdriver.h"
 
 #include <chrono>
 #include <thread>

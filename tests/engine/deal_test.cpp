@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "game.h"
-#include "recordingview.h"
+#include "engine/game.h"
+#include "tests/engine/recordingview.h"
 
 namespace {
 
@@ -20,10 +20,9 @@ std::vector<int> DrawPileOf(const GameState& s)
 
 struct DealFixture : ::testing::Test {
     RecordingView view;
-    GameSettings settings;
-    GameHistory history;
-    std::string player = "Ann";
-    Game game{view, settings, history, player};
+    Player player{"Ann", {}, {}};
+    GameSettings& settings = player.Settings;
+    Game game{view, player};
 };
 
 TEST(RandomTest, FollowsTheGamesOwnGenerator)
@@ -75,7 +74,7 @@ TEST(BuildDeckTest, TestPlayerGetsBothDecksInCodeOrderAndCaseMatters)
 
 TEST_F(DealFixture, TestDeckDealsTheKnownTableAndDrawPile)
 {
-    player = "PlumbLine";
+    player.Name = "PlumbLine";
     game.NewGame();
     const GameState& s = game.State();
     EXPECT_EQ(Pile(s, 1), (std::vector<int>{1, 17, 31, 45, 7, 21, 35, 49}));
@@ -91,7 +90,7 @@ TEST_F(DealFixture, TestDeckDealsTheKnownTableAndDrawPile)
 
 TEST_F(DealFixture, TheScreenShowsEachSpotsTopCardAfterTheDeal)
 {
-    player = "PlumbLine";
+    player.Name = "PlumbLine";
     game.NewGame();
     for (int spot = 1; spot <= SpotCount; ++spot) {
         EXPECT_TRUE(view.table[spot].visible);
@@ -183,13 +182,13 @@ TEST_F(DealFixture, MinimumOfFiveIsAnOrdinaryMinimum)
 
 TEST_F(DealFixture, AReusedDeckIsDealtOnceWhateverTheMinimum)
 {
-    player = "PlumbLine";
+    player.Name = "PlumbLine";
     settings.MinDrawPile = 20;
     game.NewGame();
     EXPECT_EQ(game.DealsInLastGame(), 1);
     EXPECT_EQ(game.State().DrawStart, 9);
 
-    player = "Ann";
+    player.Name = "Ann";
     settings.MinDrawPile = 0;
     game.SeedRandom(11);
     game.NewGame();

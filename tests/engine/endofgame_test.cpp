@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "gamecheck.h"
+#include "tests/engine/gamecheck.h"
 
 namespace {
 
@@ -12,19 +12,21 @@ struct NearlyWonGame : ::testing::Test, TestDeckTable {
     void SetUp() override
     {
         game.NewGame();
-        GameState& s = game.State();
-        for (auto& pile : s.TablePile)
-            pile.fill(NoCard);
-        s.TableCount.fill(0);
-        s.TablePile[13][1] = 39;
-        s.TableCount[13] = 1;
-        s.DrawCount = 0;
-        s.DrawStart = 25;
-        for (int stack = 1; stack <= StackCount; ++stack)
-            s.StackNext[stack] = NoCard;
-        s.StackNext[8] = 39;
-        s.CardsLeft = 1;
-        s.PlaysCount = 1;
+        game.Arrange([](GameState& s) {
+            for (auto& pile : s.TablePile)
+                pile.fill(NoCard);
+            s.TableCount.fill(0);
+            s.TablePile[13][1] = 39;
+            s.TableCount[13] = 1;
+            s.DrawCount = 0;
+            s.DrawStart = 25;
+            for (int stack = 1; stack <= StackCount; ++stack)
+                s.StackNext[stack] = NoCard;
+            s.StackNext[8] = 39;
+            s.CardsLeft = 1;
+        });
+        const GameState& s = game.State();
+        ASSERT_EQ(s.PlaysCount, 1);
         for (int spot = 1; spot <= SpotCount; ++spot)
             view.table[spot] = {spot == 13 ? CardCode{39} : NoCard, spot == 13, 0};
         ASSERT_EQ(BrokenInvariant(s), "");
@@ -92,18 +94,20 @@ struct HopelessGame : ::testing::Test, TestDeckTable {
     void SetUp() override
     {
         game.NewGame();
-        GameState& s = game.State();
-        std::swap(s.TablePile[4][8], s.TablePile[4][1]);
-        std::swap(s.TablePile[5][7], s.TablePile[5][1]);
-        auto& spot7 = s.TablePile[7];
-        const int moved = s.DrawCount - 2;
-        std::move_backward(spot7.begin() + 1, spot7.begin() + 1 + s.TableCount[7], spot7.begin() + 1 + s.TableCount[7] + moved);
-        std::copy(s.DrawPile.begin() + 3, s.DrawPile.begin() + 3 + moved, spot7.begin() + 1);
-        s.TableCount[7] = static_cast<std::uint8_t>(s.TableCount[7] + moved);
-        s.DrawCount = 2;
+        // Nothing to play while cards remain to draw is no loss yet.
+        game.Arrange([](GameState& s) {
+            std::swap(s.TablePile[4][8], s.TablePile[4][1]);
+            std::swap(s.TablePile[5][7], s.TablePile[5][1]);
+            auto& spot7 = s.TablePile[7];
+            const int moved = s.DrawCount - 2;
+            std::move_backward(spot7.begin() + 1, spot7.begin() + 1 + s.TableCount[7], spot7.begin() + 1 + s.TableCount[7] + moved);
+            std::copy(s.DrawPile.begin() + 3, s.DrawPile.begin() + 3 + moved, spot7.begin() + 1);
+            s.TableCount[7] = static_cast<std::uint8_t>(s.TableCount[7] + moved);
+            s.DrawCount = 2;
+        });
+        const GameState& s = game.State();
         for (int spot : {4, 5})
             view.table[spot].code = s.TablePile[spot][s.TableCount[spot]];
-        game.CountPlays();
         ASSERT_EQ(s.PlaysCount, 0);
         ASSERT_EQ(BrokenInvariant(s), "");
         view.ClearLog();
@@ -112,7 +116,6 @@ struct HopelessGame : ::testing::Test, TestDeckTable {
 
 TEST_F(HopelessGame, NothingToPlayIsNoLossWhileCardsRemainToDraw)
 {
-    game.CheckEndOfGame();
     game.DrawCard();  // the three of spades: still nothing to play
     EXPECT_EQ(game.State().DrawCount, 1);
     EXPECT_EQ(view.Sounds(), std::vector<int>{3});

@@ -1,4 +1,4 @@
-#include "gamecheck.h"
+#include "tests/engine/gamecheck.h"
 
 #include <algorithm>
 
@@ -87,6 +87,33 @@ int IndependentPlayCount(const GameState& s)
     return plays;
 }
 
+namespace {
+
+// Only the selected card may be lifted, and only while it waits for the
+// choice of a stack; it must be the card its place holds.
+std::string RaisedMismatch(const GameState& s, RecordingView& view)
+{
+    const bool inFan = s.SelKind == SelectionKind::PlayPile;
+    if (s.Raised) {
+        const CardCode atPlace = inFan ? s.PlayPile[s.SelPos] : s.TablePile[s.SelPos][s.TableCount[s.SelPos]];
+        if (s.SelPos == 0 || s.SelCard == NoCard || atPlace != s.SelCard)
+            return "raised card is not the selected card";
+    }
+    for (int k = 1; k <= PileSlots; ++k) {
+        const bool lifted = s.Raised && inFan && k == s.SelPos;
+        if (view.playPile[k].raisedBy != (lifted ? Game::RaiseHeight : 0))
+            return "play pile place " + std::to_string(k) + " raised by " + std::to_string(view.playPile[k].raisedBy);
+    }
+    for (int spot = 1; spot <= SpotCount; ++spot) {
+        const bool lifted = s.Raised && !inFan && spot == s.SelPos;
+        if (view.table[spot].raisedBy != (lifted ? Game::RaiseHeight : 0))
+            return "table spot " + std::to_string(spot) + " raised by " + std::to_string(view.table[spot].raisedBy);
+    }
+    return {};
+}
+
+}  // namespace
+
 std::string ScreenMismatch(const GameState& s, RecordingView& view)
 {
     for (int spot = 1; spot <= SpotCount; ++spot) {
@@ -113,6 +140,8 @@ std::string ScreenMismatch(const GameState& s, RecordingView& view)
         if (shown.code != expected)
             return "stack " + std::to_string(stack) + " shows " + std::to_string(shown.code);
     }
+    if (auto raised = RaisedMismatch(s, view); !raised.empty())
+        return raised;
     if (view.shiftVisible != s.ShiftShown)
         return "shift panel";
     if (view.drawPileVisible != (s.DrawCount > 0))

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "game.h"
-#include "recordingview.h"
+#include "engine/game.h"
+#include "tests/engine/recordingview.h"
 
 // What a game holds, without the places that are meaningless: the tops of
 // counts, the stale count of the fanned spot, the undo record and the selection.
@@ -26,10 +26,10 @@ struct GameSnapshot {
 // derive from it.
 struct TestDeckTable {
     RecordingView view;
-    GameSettings settings;
-    GameHistory history;
-    std::string player = "PlumbLine";
-    Game game{view, settings, history, player};
+    Player player{"PlumbLine", {}, {}};
+    GameSettings& settings = player.Settings;
+    GameHistory& history = player.History;
+    Game game{view, player};
 };
 
 // Cards placed on a stack so far, bottom first.

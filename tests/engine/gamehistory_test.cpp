@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "gamehistory.h"
+#include "engine/gamehistory.h"
 
 TEST(GameHistoryTest, RowsGroupStartingDrawPiles)
 {

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "gamecheck.h"
+#include "tests/engine/gamecheck.h"
 
 namespace {
 
@@ -33,6 +33,28 @@ struct TestDeckGame : ::testing::Test, TestDeckTable {
     }
     // Plays and draws until the condition holds or the draw pile is empty.
     bool PlayUntil(const std::function<bool()>& condition);
+    // Leaves the spot with its top card alone; the cards under it go to the draw pile.
+    void LeaveOnlyTheTopCard(int spot)
+    {
+        game.Arrange([spot](GameState& state) {
+            auto& pile = state.TablePile[spot];
+            while (state.TableCount[spot] > 1) {
+                state.DrawPile[++state.DrawCount] = pile[1];
+                std::rotate(pile.begin() + 1, pile.begin() + 2, pile.begin() + 1 + state.TableCount[spot]);
+                pile[state.TableCount[spot]--] = NoCard;
+            }
+        });
+        view.drawPileCount = s.DrawCount;
+    }
+    // The King of clubs, wanted by both clubs stacks once the Aces clubs stack
+    // lacks only it, lifted for the choice.
+    void RaiseTheKingOfClubs()
+    {
+        game.Arrange([](GameState& state) { state.StackNext[AcesClubs] = KingOfClubs; });
+        game.SelectTableCard(4);
+        ASSERT_TRUE(s.Raised);
+        ASSERT_EQ(view.table[4].raisedBy, Game::RaiseHeight);
+    }
 };
 
 bool TestDeckGame::PlayUntil(const std::function<bool()>& condition)
@@ -108,15 +130,12 @@ TEST_F(TestDeckGame, ClicksThatPlayNothingChangeNothing)
 
 TEST_F(TestDeckGame, ASpotWhoseLastCardIsPlayedDisappears)
 {
-    // Spot 5 is 7S 8H 9D TC JS QH KD; play the King of diamonds, then build hearts and
-    // spades down until its pile is gone is long; instead empty a spot through the fan.
-    game.DrawCard();  // ace of clubs goes to spot 1 and fans it
-    ASSERT_EQ(s.ActiveSpot, 1);
-    ASSERT_EQ(s.PlayCount, 9);
-    game.SelectPlayPileCard(9);
-    EXPECT_EQ(s.StackNext[AcesClubs], 41);
-    EXPECT_EQ(s.PlayCount, 8);
-    EXPECT_FALSE(view.playPile[9].visible);
+    LeaveOnlyTheTopCard(5);  // the King of diamonds
+    game.SelectTableCard(5);
+    EXPECT_EQ(s.TableCount[5], 0);
+    EXPECT_FALSE(view.table[5].visible);
+    EXPECT_EQ(view.table[5].code, NoCard);
+    EXPECT_EQ(s.StackNext[KingsDiamonds], KingOfDiamonds - 1);
     ExpectConsistent();
 }
 
@@ -242,14 +261,7 @@ TEST_F(TestDeckGame, PeekShowsTheCardUnderneathOrTheWholeSpot)
 
 TEST_F(TestDeckGame, PeekAtASingleCardShowsTheBack)
 {
-    // Leave spot 6 with its top card only: the cards under it go to the draw pile.
-    GameState& state = game.State();
-    auto& pile = state.TablePile[6];
-    while (state.TableCount[6] > 1) {
-        state.DrawPile[++state.DrawCount] = pile[1];
-        std::rotate(pile.begin() + 1, pile.begin() + 2, pile.begin() + 1 + state.TableCount[6]);
-        pile[state.TableCount[6]--] = NoCard;
-    }
+    LeaveOnlyTheTopCard(6);
     ASSERT_EQ(BrokenInvariant(s), "");
 
     settings.PeekAtAll = false;
@@ -297,14 +309,14 @@ TEST_F(TestDeckGame, UndoingADrawUnderneathTakesTheBottomCardWhateverTheSettingN
 
 TEST_F(TestDeckGame, UndoingTheLastPlayOfASpotBringsItBack)
 {
-    game.DrawCard();
-    game.SelectPlayPileCard(9);
-    game.SelectTableCard(6);  // two of clubs; spot 6 keeps six cards
+    LeaveOnlyTheTopCard(5);
     const GameSnapshot before = GameSnapshot::Of(s);
-    game.SelectTableCard(7);  // three of clubs
+    game.SelectTableCard(5);  // the King of diamonds, its spot's last card
+    ASSERT_EQ(s.TableCount[5], 0);
     game.UndoMove();
     EXPECT_EQ(GameSnapshot::Of(s), before);
-    EXPECT_EQ(view.table[7].code, 42);
+    EXPECT_TRUE(view.table[5].visible);
+    EXPECT_EQ(view.table[5].code, KingOfDiamonds);
     ExpectConsistent();
     game.UndoMove();  // a second undo in a row does nothing
     EXPECT_EQ(GameSnapshot::Of(s), before);
@@ -334,10 +346,59 @@ TEST_F(TestDeckGame, UndoingAShiftOnHardBringsThePanelBack)
     EXPECT_EQ(view.Sounds(), (std::vector<int>{3, 4, 7, 4}));
 }
 
+TEST_F(TestDeckGame, UndoingADrawOnHardKeepsThePanelHiddenForAPileThatUsedItsShift)
+{
+    game.DrawCard();  // the Ace of clubs fans spot 1
+    game.ShiftPlayPileLeft();
+    ASSERT_FALSE(view.shiftVisible);
+    game.DrawCard();  // a fresh fanning shows the panel again
+    ASSERT_TRUE(view.shiftVisible);
+    game.UndoMove();
+    EXPECT_EQ(s.ActiveSpot, 1);
+    EXPECT_FALSE(s.ShiftShown) << "the pile had its one shift before the draw";
+    ExpectConsistent();
+}
+
+TEST_F(TestDeckGame, LevelsOtherThanEasyAndHardPlayAsEasy)
+{
+    for (const int level : {0, 3, 255}) {
+        game.NewGame();
+        settings.Level = static_cast<std::uint8_t>(level);
+        game.DrawCard();
+        game.ShiftPlayPileLeft();
+        EXPECT_TRUE(view.shiftVisible) << "level " << level;
+        settings.Level = LevelHard;
+    }
+}
+
+TEST_F(TestDeckGame, ADrawLowersTheRaisedCardAndDropsTheSelection)
+{
+    RaiseTheKingOfClubs();
+    game.DrawCard();
+    EXPECT_FALSE(s.Raised);
+    EXPECT_EQ(s.SelCard, NoCard);
+    EXPECT_EQ(view.table[4].raisedBy, 0);
+    game.PlayToStack(AcesClubs);
+    EXPECT_EQ(s.TableCount[4], 8) << "no card is left selected to play";
+}
+
+TEST_F(TestDeckGame, NewGameTurnsUndoOffAndLowersARaisedCard)
+{
+    game.SelectTableCard(5);  // the King of diamonds: a move to undo
+    RaiseTheKingOfClubs();
+    ASSERT_TRUE(view.undoEnabled);
+    game.NewGame();
+    EXPECT_FALSE(view.undoEnabled);
+    EXPECT_FALSE(game.CanUndo());
+    EXPECT_FALSE(s.Raised);
+    EXPECT_EQ(view.table[4].raisedBy, 0);
+    ExpectConsistent();
+}
+
 TEST_F(TestDeckGame, UndoingThePlayThatCompletedAStackTurnsItFaceUp)
 {
-    GameState& state = game.State();
-    state.StackNext[AcesClubs] = 52;      // everything but the King of clubs placed
+    const GameState& state = game.State();
+    game.Arrange([](GameState& arranged) { arranged.StackNext[AcesClubs] = KingOfClubs; });  // all clubs but the King placed
     view.stacks[AcesClubs] = {51, true, 0};
     game.SelectTableCard(4);              // the King of clubs: both clubs stacks want it
     ASSERT_TRUE(state.Raised);

@@ -3,14 +3,15 @@
 
 #include <gtest/gtest.h>
 
-#include "gamecheck.h"
+#include "tests/engine/gamecheck.h"
 
 namespace {
 
-enum class Action { Table, PlayPile, Stack, Draw, ShiftLeft, ShiftRight, Undo, Peek };
+enum class Action { Table, PlayPile, Stack, Draw, ShiftLeft, ShiftRight, Undo, Peek, NewGame, Replay };
 
-// Plays shuffled games with random clicks, legal or not, and checks after
-// every step that the rules hold and the screen equals the state, and that
+// Plays shuffled games with random clicks, legal or not, now and then a new
+// game or a replay in the middle, and checks after every step that the rules
+// hold and the screen (the raised card included) equals the state, and that
 // every undo restores the game exactly.
 class RandomPlay {
 public:
@@ -63,6 +64,8 @@ private:
     {
         // Mostly useful moves, so that games get far.
         const GameState& s = game_.State();
+        if (rng_() % 100 == 0)
+            return rng_() % 2 ? Action::NewGame : Action::Replay;
         if (s.PlaysCount > 0 && rng_() % 4 != 0)
             return rng_() % 2 ? Action::Table : Action::PlayPile;
         return static_cast<Action>(rng_() % 8);
@@ -71,7 +74,8 @@ private:
     void Do(Action action)
     {
         const GameState& s = game_.State();
-        if (s.Raised && action != Action::Undo) {
+        const bool leavesTheGame = action == Action::NewGame || action == Action::Replay;
+        if (s.Raised && action != Action::Undo && !leavesTheGame) {
             game_.PlayToStack(1 + static_cast<int>(rng_() % StackCount));
             return;
         }
@@ -102,6 +106,12 @@ private:
         case Action::Undo:
             game_.UndoMove();
             break;
+        case Action::NewGame:
+            game_.NewGame();
+            break;
+        case Action::Replay:
+            game_.ReplaySameDeck();
+            break;
         case Action::Peek:
             game_.StartPeek(1 + static_cast<int>(rng_() % SpotCount));
             game_.EndPeek();
@@ -111,10 +121,9 @@ private:
 
     std::mt19937 rng_;
     RecordingView view_;
-    GameSettings settings_;
-    GameHistory history_;
-    std::string player_ = "Random";
-    Game game_{view_, settings_, history_, player_};
+    Player player_{"Random", {}, {}};
+    GameSettings& settings_ = player_.Settings;
+    Game game_{view_, player_};
 };
 
 TEST(RandomPlayTest, RulesHoldAndUndoRestoresOverManyGames)

@@ -1,4 +1,4 @@
-#include "recordingview.h"
+#include "tests/engine/recordingview.h"
 
 RecordingView::CardShown& RecordingView::Card(CardGroup group, int index)
 {

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "gameview.h"
-#include "gamestate.h"
+#include "engine/gameview.h"
+#include "engine/gamestate.h"
 
 // A GameView that remembers what the screen would show and which sounds,
 // dialogs and yields were asked for, in order.

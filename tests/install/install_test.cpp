@@ -13,9 +13,9 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-#include "brackwaterscreen.h"
-#include "inilookup.h"
-#include "xdriver.h"
+#include "tests/e2e/brackwaterscreen.h"
+#include "tests/e2e/inilookup.h"
+#include "tests/e2e/xdriver.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "optionsdialogtest.h"
-#include "settingscheck.h"
+#include "tests/options/optionsdialogtest.h"
+#include "tests/support/settingscheck.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "optionsdialogtest.h"
+#include "tests/options/optionsdialogtest.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -10,10 +10,10 @@
 #include <QStringList>
 #include <QWidget>
 
-#include "fakesoundplayer.h"
-#include "frmoptn.h"
-#include "gamesettings.h"
-#include "recordinghost.h"
+#include "tests/support/fakesoundplayer.h"
+#include "options/frmoptn.h"
+#include "engine/gamesettings.h"
+#include "tests/options/recordinghost.h"
 
 class QTabWidget;
 

@@ -9,10 +9,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "directorylistbox.h"
-#include "fakesoundplayer.h"
-#include "frmoptn.h"
-#include "recordinghost.h"
+#include "options/directorylistbox.h"
+#include "tests/support/fakesoundplayer.h"
+#include "options/frmoptn.h"
+#include "tests/options/recordinghost.h"
 
 namespace {
 

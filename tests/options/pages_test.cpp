@@ -4,9 +4,9 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "carddeck.h"
-#include "label3d.h"
-#include "optionsdialogtest.h"
+#include "controls/carddeck.h"
+#include "controls/label3d.h"
+#include "tests/options/optionsdialogtest.h"
 
 namespace {
 

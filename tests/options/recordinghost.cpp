@@ -1,4 +1,4 @@
-#include "recordinghost.h"
+#include "tests/options/recordinghost.h"
 
 void TRecordingHost::SetPlaysPanelVisible(bool visible)
 {

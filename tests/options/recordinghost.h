@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "optionshost.h"
+#include "options/optionshost.h"
 
 // Stands in for the main window: writes down every call, in order.
 class TRecordingHost final : public TOptionsHost {

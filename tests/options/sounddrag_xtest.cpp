@@ -12,14 +12,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "directorylistbox.h"
-#include "fakesoundplayer.h"
-#include "filelistbox.h"
-#include "frmoptn.h"
-#include "label3d.h"
-#include "pagedrag.h"
-#include "recordinghost.h"
-#include "soundpage.h"
+#include "options/directorylistbox.h"
+#include "tests/support/fakesoundplayer.h"
+#include "options/filelistbox.h"
+#include "options/frmoptn.h"
+#include "controls/label3d.h"
+#include "options/pagedrag.h"
+#include "tests/options/recordinghost.h"
+#include "options/soundpage.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "soundnaming.h"
+#include "options/soundnaming.h"
 
 TEST(SoundNaming, OnlyATrailingWavIsDropped)
 {

@@ -12,14 +12,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "directorylistbox.h"
-#include "drivecombobox.h"
-#include "filelistbox.h"
-#include "label3d.h"
-#include "optionsdialogtest.h"
-#include "pagedrag.h"
-#include "pictures.h"
-#include "soundpage.h"
+#include "options/directorylistbox.h"
+#include "options/drivecombobox.h"
+#include "options/filelistbox.h"
+#include "controls/label3d.h"
+#include "tests/options/optionsdialogtest.h"
+#include "options/pagedrag.h"
+#include "pictures/pictures.h"
+#include "options/soundpage.h"
 
 namespace {
 

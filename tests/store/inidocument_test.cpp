@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "inidocument.h"
-#include "inivalue.h"
+#include "store/inidocument.h"
+#include "store/inivalue.h"
 
 namespace {
 

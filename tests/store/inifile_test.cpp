@@ -10,12 +10,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "filelock.h"
-#include "inifile.h"
-#include "ordinaryuser.h"
-#include "settingsstore.h"
-#include "settingswriteerror.h"
-#include "tempfolder.h"
+#include "store/filelock.h"
+#include "store/inifile.h"
+#include "tests/store/ordinaryuser.h"
+#include "store/settingsstore.h"
+#include "store/settingswriteerror.h"
+#include "tests/support/tempfolder.h"
 
 namespace fs = std::filesystem;
 

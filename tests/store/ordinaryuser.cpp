@@ -1,4 +1,4 @@
-#include "ordinaryuser.h"
+#include "tests/store/ordinaryuser.h"
 
 #include <cstdio>
 #include <filesystem>

@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "tempfolder.h"
+#include "tests/support/tempfolder.h"
 
 // Permissions do not bind root, and CI runs as root: there the tests of
 // read-only files and folders run as this ordinary user, which the test

@@ -5,10 +5,10 @@
 #include <optional>
 #include <string>
 
-#include "ordinaryuser.h"
-#include "settingsfile.h"
-#include "settingsmigration.h"
-#include "tempfolder.h"
+#include "tests/store/ordinaryuser.h"
+#include "store/settingsfile.h"
+#include "store/settingsmigration.h"
+#include "tests/support/tempfolder.h"
 
 namespace fs = std::filesystem;
 

@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <string>
 
-#include "settingscheck.h"
-#include "settingsstore.h"
-#include "tempfolder.h"
+#include "tests/support/settingscheck.h"
+#include "store/settingsstore.h"
+#include "tests/support/tempfolder.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "inidocument.h"
-#include "settingsstore.h"
-#include "tempfolder.h"
+#include "store/inidocument.h"
+#include "store/settingsstore.h"
+#include "tests/support/tempfolder.h"
 
 namespace fs = std::filesystem;
 

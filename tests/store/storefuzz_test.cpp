@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "inidocument.h"
-#include "settingsstore.h"
-#include "tempfolder.h"
+#include "store/inidocument.h"
+#include "store/settingsstore.h"
+#include "tests/support/tempfolder.h"
 
 namespace {
 

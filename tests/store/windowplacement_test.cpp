@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "windowplacement.h"
+#include "store/windowplacement.h"
 
 namespace {
 

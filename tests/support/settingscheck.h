@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "gamesettings.h"
+#include "engine/gamesettings.h"
 
 // Compares two settings records field by field, so a failure names the field.
 inline void ExpectSameSettings(const GameSettings& a, const GameSettings& b)

@@ -1,13 +1,13 @@
-#include "cardbacks.h"
+#include "tools/picturegen/cardbacks.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <functional>
 
-#include "cardfaces.h"
-#include "pixelfont.h"
-#include "vgapalette.h"
+#include "tools/picturegen/cardfaces.h"
+#include "tools/picturegen/pixelfont.h"
+#include "tools/picturegen/vgapalette.h"
 
 namespace CardBacks {
 namespace {

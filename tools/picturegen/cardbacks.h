@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pixelcanvas.h"
+#include "tools/picturegen/pixelcanvas.h"
 
 namespace CardBacks {
 // Back 1..12.

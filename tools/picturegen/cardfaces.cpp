@@ -1,10 +1,10 @@
-#include "cardfaces.h"
+#include "tools/picturegen/cardfaces.h"
 
 #include <vector>
 
-#include "courtfigures.h"
-#include "pixelfont.h"
-#include "vgapalette.h"
+#include "tools/picturegen/courtfigures.h"
+#include "tools/picturegen/pixelfont.h"
+#include "tools/picturegen/vgapalette.h"
 
 namespace CardFaces {
 namespace {

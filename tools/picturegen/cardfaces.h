@@ -2,8 +2,8 @@
 
 #include <QRgb>
 
-#include "pixelcanvas.h"
-#include "suitpips.h"
+#include "tools/picturegen/pixelcanvas.h"
+#include "tools/picturegen/suitpips.h"
 
 namespace CardFaces {
 constexpr int Width = 71;

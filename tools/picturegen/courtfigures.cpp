@@ -1,8 +1,8 @@
-#include "courtfigures.h"
+#include "tools/picturegen/courtfigures.h"
 
 #include <algorithm>
 
-#include "vgapalette.h"
+#include "tools/picturegen/vgapalette.h"
 
 namespace CourtFigures {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "pixelcanvas.h"
-#include "suitpips.h"
+#include "tools/picturegen/pixelcanvas.h"
+#include "tools/picturegen/suitpips.h"
 
 // The framed, double-ended portraits of the Jack (11), Queen (12) and King (13).
 namespace CourtFigures {

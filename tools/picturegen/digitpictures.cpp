@@ -1,8 +1,8 @@
-#include "digitpictures.h"
+#include "tools/picturegen/digitpictures.h"
 
 #include <array>
 
-#include "vgapalette.h"
+#include "tools/picturegen/vgapalette.h"
 
 namespace DigitPictures {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <QRgb>
 
-#include "pixelcanvas.h"
+#include "tools/picturegen/pixelcanvas.h"
 
 // Seven-segment digits, 15 x 25, lit segments in white on one background.
 namespace DigitPictures {

@@ -1,9 +1,9 @@
-#include "glyphpictures.h"
+#include "tools/picturegen/glyphpictures.h"
 
 #include <cmath>
 #include <cstdlib>
 
-#include "vgapalette.h"
+#include "tools/picturegen/vgapalette.h"
 
 namespace GlyphPictures {
 namespace {

@@ -3,7 +3,7 @@
 #include <utility>
 #include <vector>
 
-#include "pixelcanvas.h"
+#include "tools/picturegen/pixelcanvas.h"
 
 // Button glyphs, the player dialog's icon, the sound page's loudspeakers and
 // waste bin, and the two drag cursors, each with its picture name.

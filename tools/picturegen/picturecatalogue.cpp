@@ -1,15 +1,15 @@
-#include "picturecatalogue.h"
+#include "tools/picturegen/picturecatalogue.h"
 
 #include <array>
 #include <utility>
 
 #include <QPainter>
 
-#include "cardbacks.h"
-#include "cardfaces.h"
-#include "digitpictures.h"
-#include "glyphpictures.h"
-#include "vgapalette.h"
+#include "tools/picturegen/cardbacks.h"
+#include "tools/picturegen/cardfaces.h"
+#include "tools/picturegen/digitpictures.h"
+#include "tools/picturegen/glyphpictures.h"
+#include "tools/picturegen/vgapalette.h"
 
 namespace PictureCatalogue {
 namespace {

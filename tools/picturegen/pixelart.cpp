@@ -1,8 +1,8 @@
-#include "pixelart.h"
+#include "tools/picturegen/pixelart.h"
 
 #include <stdexcept>
 
-#include "vgapalette.h"
+#include "tools/picturegen/vgapalette.h"
 
 int PixelArt::Width() const
 {

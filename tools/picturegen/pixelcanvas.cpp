@@ -1,4 +1,4 @@
-#include "pixelcanvas.h"
+#include "tools/picturegen/pixelcanvas.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,7 +6,7 @@
 
 #include <QPainter>
 
-#include "vgapalette.h"
+#include "tools/picturegen/vgapalette.h"
 
 PixelCanvas::PixelCanvas(int width, int height, QRgb fill)
     : image_(width, height, QImage::Format_ARGB32)

@@ -4,7 +4,7 @@
 #include <QPolygonF>
 #include <QRgb>
 
-#include "pixelart.h"
+#include "tools/picturegen/pixelart.h"
 
 // How a stamp is turned when drawn.
 enum class Turn { Upright, HalfTurn };

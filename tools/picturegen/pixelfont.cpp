@@ -1,4 +1,4 @@
-#include "pixelfont.h"
+#include "tools/picturegen/pixelfont.h"
 
 #include <array>
 #include <map>

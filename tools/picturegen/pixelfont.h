@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "pixelcanvas.h"
+#include "tools/picturegen/pixelcanvas.h"
 
 // Letters drawn pixel by pixel, so that no system font decides their shape.
 namespace PixelFont {

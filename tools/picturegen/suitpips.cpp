@@ -1,8 +1,8 @@
-#include "suitpips.h"
+#include "tools/picturegen/suitpips.h"
 
 #include <cmath>
 
-#include "vgapalette.h"
+#include "tools/picturegen/vgapalette.h"
 
 namespace SuitPips {
 namespace {

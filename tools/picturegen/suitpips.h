@@ -2,7 +2,7 @@
 
 #include <QRgb>
 
-#include "pixelcanvas.h"
+#include "tools/picturegen/pixelcanvas.h"
 
 enum class Suit { Spade, Heart, Diamond, Club };
 

@@ -1,4 +1,4 @@
-#include "vgapalette.h"
+#include "tools/picturegen/vgapalette.h"
 
 #include <array>
 #include <limits>

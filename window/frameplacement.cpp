@@ -1,0 +1,54 @@
+#include "window/frameplacement.h"
+
+#include <QEvent>
+#include <QWidget>
+#include <QWindow>
+
+namespace {
+
+constexpr int CheckIntervalMs = 10;
+constexpr int MaxChecks = 100;  // a window manager frames a window well within a second
+
+}  // namespace
+
+TFramePlacement::TFramePlacement(QWidget& window) : QObject(&window), window_(window)
+{
+    frameWait_.setInterval(CheckIntervalMs);
+    connect(&frameWait_, &QTimer::timeout, this, &TFramePlacement::CheckFrame);
+}
+
+void TFramePlacement::Place(QPoint frameCorner)
+{
+    frameWait_.stop();
+    window_.move(frameCorner);
+    if (window_.isVisible()) {
+        pending_.reset();  // the frame is known by now
+        return;
+    }
+    pending_ = frameCorner;
+    window_.winId();  // makes the native window, whose exposure starts the wait
+    if (QWindow* native = window_.windowHandle())
+        native->installEventFilter(this);
+}
+
+bool TFramePlacement::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Expose && pending_) {
+        watched->removeEventFilter(this);
+        checks_ = 0;
+        frameWait_.start();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void TFramePlacement::CheckFrame()
+{
+    // Without a frame (no window manager) the client area is the frame and already in place.
+    const bool framed = window_.frameGeometry() != window_.geometry();
+    if (!pending_ || (!framed && ++checks_ < MaxChecks))
+        return;
+    frameWait_.stop();
+    const QPoint corner = *std::exchange(pending_, std::nullopt);
+    if (framed && window_.frameGeometry().topLeft() != corner)
+        window_.move(corner);
+}
