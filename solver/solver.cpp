@@ -1,0 +1,214 @@
+#include "solver/solver.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "solver/position.h"
+#include "solver/positionmemo.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr int FarAway = 100;
+
+// How many cards a stack must still take before it takes this one.
+int Distance(const SolverPosition& p, CardCode card)
+{
+    int best = FarAway;
+    for (int stack = 1; stack <= StackCount; ++stack) {
+        const CardCode next = p.Next(stack);
+        if (next == NoCard || (next - 1) / CardsPerSuit != (card - 1) / CardsPerSuit)
+            continue;
+        const int steps = (card - next) * (stack <= KingsStacks ? -1 : 1);
+        if (steps >= 0)
+            best = std::min(best, steps);
+    }
+    return best;
+}
+
+// The card that ends on top of the fan's spot once the move is made and the
+// next draw gathers the fan back.
+CardCode TopAfter(const SolverPosition& p, const SolverMove& move)
+{
+    const int spot = p.ActiveSpot();
+    const int n = spot ? p.Count(spot) : 0;
+    if (n == 0)
+        return NoCard;
+    switch (move.kind) {
+    case SolverMove::Kind::ShiftLeft:
+        return p.Card(spot, n - 2);
+    case SolverMove::Kind::ShiftRight:
+        return p.Card(spot, 0);
+    default:
+        return p.Card(spot, n - 1 - move.turnsLeft);
+    }
+}
+
+// Plays first, table before fan (a table play uncovers a card); then the
+// draws and turns, the one leaving the soonest-wanted card on top first.
+int OrderScore(const SolverPosition& p, const SolverMove& move)
+{
+    switch (move.kind) {
+    case SolverMove::Kind::Table:
+        return 0;
+    case SolverMove::Kind::Fan:
+        return 1;
+    default: {
+        const CardCode top = TopAfter(p, move);
+        const int turning = move.kind == SolverMove::Kind::Draw ? 0 : 1;
+        return 10 + 2 * (top == NoCard ? FarAway : Distance(p, top)) + turning;
+    }
+    }
+}
+
+void OrderMoves(const SolverPosition& p, std::vector<SolverMove>& moves)
+{
+    std::stable_sort(moves.begin(), moves.end(), [&p](const SolverMove& a, const SolverMove& b) {
+        return OrderScore(p, a) < OrderScore(p, b);
+    });
+}
+
+std::string JoinClicks(const std::vector<std::string>& clicks)
+{
+    std::string text;
+    for (const std::string& click : clicks)
+        text += (text.empty() ? "" : " ") + click;
+    return text;
+}
+
+// Depth-first search in rounds of limited discrepancy: a round may stray from
+// the move ordering only so far (taking the i-th move costs i), so that early
+// mistakes of the ordering are mended before late ones; the last round has no
+// limit and so covers every reachable position.
+//
+// The only pruning is the memo, and it is safe: whether a position can be won
+// does not depend on how it was reached, so a position proved dead (every move
+// from it searched without limit) stays dead, and one that failed with some
+// allowance fails again with no more. No move leads back to an earlier
+// position (each play or draw removes a card from play or from the draw pile,
+// and a Hard shift uses up the fan's one turn), so no position is its own
+// descendant and the memo never answers for a position still being searched.
+class Search {
+public:
+    Search(SolverRules rules, std::vector<CardCode> drawPile, const SolverBudget& budget)
+        : rules_(rules), drawPile_(std::move(drawPile)), budget_(budget), start_(Clock::now())
+    {
+    }
+
+    SolverVerdict Run(const SolverPosition& root)
+    {
+        for (int allowance = 0;; allowance = allowance >= LastLimitedRound ? Unlimited : allowance * 2 + 1) {
+            const Outcome outcome = Visit(root, allowance);
+            if (outcome == Outcome::Win)
+                return SolverVerdict::Win;
+            if (outcome == Outcome::Dead)
+                return SolverVerdict::Loss;
+            if (aborted_ || allowance == Unlimited)
+                return SolverVerdict::Unknown;
+        }
+    }
+
+    std::uint64_t Nodes() const { return nodes_; }
+    std::vector<std::string> Line() const { return {line_.rbegin(), line_.rend()}; }
+
+private:
+    enum class Outcome { Win, Dead, Cut };
+    static constexpr int LastLimitedRound = 63;
+    static constexpr int Unlimited = std::numeric_limits<int>::max();
+    static constexpr std::uint8_t Dead = 255;
+    static constexpr int MostRemembered = 253;
+
+    bool OutOfBudget()
+    {
+        if (budget_.nodes && nodes_ >= budget_.nodes)
+            return true;
+        if (budget_.cancel && (nodes_ & 0xFF) == 0 && budget_.cancel->load(std::memory_order_relaxed))
+            return true;
+        return budget_.time.count() && (nodes_ & 0x3FF) == 0 && Clock::now() - start_ >= budget_.time;
+    }
+
+    Outcome Visit(const SolverPosition& p, int allowance)
+    {
+        if (p.Won())
+            return Outcome::Win;
+        if (aborted_ || (aborted_ = OutOfBudget()))
+            return Outcome::Cut;
+        const std::uint64_t key = p.Key(rules_);
+        const std::uint8_t known = memo_.Get(key);
+        if (known == Dead)
+            return Outcome::Dead;
+        if (known != PositionMemo::Unknown && known - 1 >= allowance)
+            return Outcome::Cut;
+        ++nodes_;
+        std::vector<SolverMove> moves;
+        p.LegalMoves(rules_, moves);
+        OrderMoves(p, moves);
+        bool cut = false;
+        for (std::size_t i = 0; i < moves.size(); ++i) {
+            if (static_cast<int>(i) > allowance) {
+                cut = true;
+                break;
+            }
+            SolverPosition next = p;
+            next.Apply(moves[i], rules_, drawPile_);
+            const Outcome outcome = Visit(next, allowance == Unlimited ? Unlimited : allowance - static_cast<int>(i));
+            if (outcome == Outcome::Win) {
+                line_.push_back(JoinClicks(p.Clicks(moves[i])));  // built from the end as the search unwinds
+                return Outcome::Win;
+            }
+            if (aborted_)
+                return Outcome::Cut;
+            cut = cut || outcome == Outcome::Cut;
+        }
+        memo_.Set(key, cut ? static_cast<std::uint8_t>(std::min(allowance, MostRemembered) + 1) : Dead);
+        return cut ? Outcome::Cut : Outcome::Dead;
+    }
+
+    SolverRules rules_;
+    std::vector<CardCode> drawPile_;
+    SolverBudget budget_;
+    Clock::time_point start_;
+    PositionMemo memo_;
+    std::vector<std::string> line_;
+    std::uint64_t nodes_ = 0;
+    bool aborted_ = false;
+};
+
+}  // namespace
+
+SolverResult Solve(const GameState& state, SolverRules rules, const SolverBudget& budget)
+{
+    const auto start = Clock::now();
+    Search search(rules, RemainingDrawPile(state), budget);
+    SolverResult result;
+    result.verdict = search.Run(SolverPosition::FromState(state));
+    if (result.verdict == SolverVerdict::Win)
+        result.line = search.Line();
+    result.nodes = search.Nodes();
+    result.ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    return result;
+}
+
+std::string HeuristicMove(const GameState& state, SolverRules rules)
+{
+    const SolverPosition p = SolverPosition::FromState(state);
+    std::vector<SolverMove> moves;
+    p.LegalMoves(rules, moves);
+    if (moves.empty())
+        return {};
+    OrderMoves(p, moves);
+    return JoinClicks(p.Clicks(moves.front()));
+}
+
+const char* VerdictName(SolverVerdict verdict)
+{
+    switch (verdict) {
+    case SolverVerdict::Win:
+        return "win";
+    case SolverVerdict::Loss:
+        return "loss";
+    case SolverVerdict::Unknown:
+        break;
+    }
+    return "unknown";
+}
