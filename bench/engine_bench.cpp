@@ -4,7 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "engine/game.h"
-#include "tests/support/nullview.h"
+#include "engine/nullview.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "engine/game.h"
 #include "engine/player.h"
-#include "solver/quietview.h"
+#include "engine/nullview.h"
 
 // A game off screen, dealt from a seed exactly as the program deals its new
 // games: the generator seeded, then New Game with the given settings.
@@ -23,7 +23,7 @@ public:
     bool Click(const std::string& click);
 
 private:
-    QuietView view_;
+    NullView view_;
     Player player_;
     Game game_;
 };

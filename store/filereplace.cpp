@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include "store/settingswriteerror.h"
+#include "store/filedescriptor.h"
 
 namespace fs = std::filesystem;
 
@@ -21,24 +22,6 @@ constexpr int TempNameAttempts = 100;
 constexpr int MaxLinkHops = 40;  // as the kernel's own limit
 constexpr mode_t NewFileMode = 0666;  // narrowed by the umask
 constexpr mode_t PermissionBits = 07777;
-
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    ~FileDescriptor() { Close(); }
-
-    int Get() const { return fd_; }
-    bool Close()
-    {
-        const int fd = std::exchange(fd_, -1);
-        return fd < 0 || ::close(fd) == 0;
-    }
-
-private:
-    int fd_;
-};
 
 fs::path FolderOf(const fs::path& file)
 {

@@ -13,30 +13,13 @@
 #include "store/filereplace.h"
 #include "store/inivalue.h"
 #include "store/settingswriteerror.h"
+#include "store/filedescriptor.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
 constexpr std::size_t ReadChunk = 64U * 1024U;
-
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    ~FileDescriptor() { Close(); }
-
-    int Get() const { return fd_; }
-    bool Close()
-    {
-        const int fd = std::exchange(fd_, -1);
-        return fd < 0 || ::close(fd) == 0;
-    }
-
-private:
-    int fd_;
-};
 
 enum class ReadOutcome { Read, Missing, Refused };
 

@@ -1,6 +1,10 @@
 #include "window/frameplacement.h"
 
+#include <vector>
+
 #include <QEvent>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
 #include <QWindow>
 
@@ -15,6 +19,17 @@ TFramePlacement::TFramePlacement(QWidget& window) : QObject(&window), window_(wi
 {
     frameWait_.setInterval(CheckIntervalMs);
     connect(&frameWait_, &QTimer::timeout, this, &TFramePlacement::CheckFrame);
+}
+
+void TFramePlacement::PlaceSaved(WindowPosition saved)
+{
+    std::vector<ScreenArea> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect area = screen->availableGeometry();
+        screens.push_back({area.left(), area.top(), area.width(), area.height()});
+    }
+    const WindowPosition frame = KeepTitleBarOnScreen(saved, window_.frameGeometry().width(), screens);
+    Place(QPoint(frame.Left, frame.Top));
 }
 
 void TFramePlacement::Place(QPoint frameCorner)

@@ -6,6 +6,8 @@
 #include <QPoint>
 #include <QTimer>
 
+#include "store/windowplacement.h"
+
 class QWidget;
 
 // Puts a top-level window's frame, title bar included, at a corner of the
@@ -19,6 +21,9 @@ public:
     explicit TFramePlacement(QWidget& window);
 
     void Place(QPoint frameCorner);
+    // A saved corner, pulled back onto the nearest screen when its title bar
+    // would be off every screen.
+    void PlaceSaved(WindowPosition saved);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

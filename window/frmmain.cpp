@@ -9,7 +9,6 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScreen>
 #include <QTimer>
 
 #include "controls/centring.h"
@@ -22,7 +21,6 @@
 #include "window/frmplay.h"
 #include "window/helpviewer.h"
 #include "store/settingsstore.h"
-#include "store/windowplacement.h"
 #include "store/settingswriteerror.h"
 #include "sound/soundevents.h"
 #include "controls/uifonts.h"
@@ -121,27 +119,17 @@ bool Tfrm_Main::ChoosePlayer()
     // The caption is also what the task bar shows for the program.
     setWindowTitle(QStringLiteral("Brackwater - ") + QString::fromStdString(player_.Name));
     ApplySettings();
-    PlaceWindow(store_.LoadWindowPosition(player_.Name));
+    // The settings hold the frame's corner, as frameGeometry() gives it back.
+    framePlacement_->PlaceSaved(store_.LoadWindowPosition(player_.Name));
     repaint();
     return chosen;
 }
 
-// The settings hold the frame's corner, as frameGeometry() gives it back.
-void Tfrm_Main::PlaceWindow(WindowPosition saved)
-{
-    std::vector<ScreenArea> screens;
-    for (const QScreen* screen : QGuiApplication::screens()) {
-        const QRect area = screen->availableGeometry();
-        screens.push_back({area.left(), area.top(), area.width(), area.height()});
-    }
-    const WindowPosition frame = KeepTitleBarOnScreen(saved, frameGeometry().width(), screens);
-    framePlacement_->Place(QPoint(frame.Left, frame.Top));
-}
 
 bool Tfrm_Main::SaveSettings()
 {
     try {
-        const QPoint frame = frameGeometry().topLeft();  // what PlaceWindow restores
+        const QPoint frame = frameGeometry().topLeft();  // what PlaceSaved restores
         store_.SaveSettings(player_.Name, player_.Settings, player_.History, WindowPosition{frame.y(), frame.x()});
         return true;
     } catch (const SettingsWriteError& error) {

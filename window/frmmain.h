@@ -25,7 +25,6 @@ class TfrmOptions;
 class TSettingsStore;
 class TSoundPlayer;
 class TFramePlacement;
-struct WindowPosition;
 
 // The program's one window: it hosts the card table, owns the game, and
 // turns menu commands and presses on the table into moves of the game.
@@ -89,7 +88,6 @@ private:
 
     void StartUp();
     bool ChoosePlayer();  // whether a player was accepted
-    void PlaceWindow(WindowPosition saved);
     bool SaveSettings();  // false when the file refused the write; the player has been told
 
     // Menu commands.

@@ -4,7 +4,7 @@
 
 #include "engine/game.h"
 #include "engine/gamehistory.h"
-#include "tests/support/nullview.h"
+#include "engine/nullview.h"
 
 namespace {
 

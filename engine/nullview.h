@@ -2,7 +2,8 @@
 
 #include "engine/gameview.h"
 
-// A view with no screen and no sound, for running the engine flat out.
+// A view with no screen and no sound, for games played off screen: the
+// solver's replays, benchmarks and tests.
 class NullView final : public GameView {
 public:
     void ShowCard(CardGroup, int, CardCode) override {}
