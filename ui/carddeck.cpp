@@ -2,11 +2,10 @@
 
 #include <array>
 
-#include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "pictures.h"
+#include "picturecache.h"
 
 namespace {
 
@@ -25,25 +24,6 @@ constexpr std::array<const char*, 5> SuitFamily = {"", "CLUB", "DIAMOND", "HEART
 bool IsFace(TCarddeck::TCardNum code)
 {
     return code != BackCode && code < JokerCode;
-}
-
-// Every pixel of pure white becomes the card colour. A palette picture only
-// needs its colour table changed; anything else is changed pixel by pixel.
-void ReplaceWhite(QImage& picture, QRgb colour)
-{
-    if (picture.format() == QImage::Format_Indexed8) {
-        for (int i = 0; i < picture.colorCount(); ++i)
-            if (picture.color(i) == PureWhite)
-                picture.setColor(i, colour);
-        return;
-    }
-    picture = picture.convertToFormat(QImage::Format_RGB32);
-    for (int y = 0; y < picture.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
-        for (int x = 0; x < picture.width(); ++x)
-            if (line[x] == PureWhite)
-                line[x] = colour;
-    }
 }
 
 }  // namespace
@@ -108,17 +88,19 @@ QColor TCarddeck::BackgroundColor() const
     return surface->palette().color(surface->backgroundRole());
 }
 
+// Pure white on a face becomes the card colour; backs and the joker keep it.
 void TCarddeck::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    QImage picture = LoadPicture(PictureName());
+    PictureCache::Swaps swaps;
+    if (IsFace(cardNum_) && cardColor_.rgb() != PureWhite)
+        swaps.emplace_back(PureWhite, cardColor_.rgb());
+    const QPixmap picture = PictureCache::Shared().Prepared(PictureName(), swaps, PictureCache::DeviceScale(painter));
     if (picture.isNull()) {
         painter.fillRect(rect(), BackgroundColor());
         return;
     }
-    if (IsFace(cardNum_) && cardColor_.rgb() != PureWhite)
-        ReplaceWhite(picture, cardColor_.rgb());
-    painter.drawImage(0, 0, picture);
+    painter.drawPixmap(0, 0, picture);
     PaintCorners(painter);
 }
 
@@ -134,8 +116,11 @@ void TCarddeck::PaintCorners(QPainter& painter) const
         {w - 1, h - 2}, {w - 1, h - 1}, {w - 2, h - 1},
         {0, h - 2}, {0, h - 1}, {1, h - 1},
     }};
-    painter.setPen(QPen(BackgroundColor(), 1));
-    painter.drawPoints(corners.data(), static_cast<int>(corners.size()));
+    // Filled squares, not pen points: a scaled pen would spill into the
+    // outline next to each corner.
+    const QColor background = BackgroundColor();
+    for (const QPoint& corner : corners)
+        painter.fillRect(QRect(corner, QSize(1, 1)), background);
 }
 
 void TCarddeck::mousePressEvent(QMouseEvent* event)

@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "picturecache.h"
+
 TImage::TImage(QWidget* parent)
     : QWidget(parent)
 {
@@ -11,15 +13,21 @@ TImage::TImage(QWidget* parent)
 void TImage::SetPicture(const QImage& value)
 {
     picture_ = value;
+    shown_ = QPixmap();
     repaint();
 }
 
+// The picture is made ready once per picture and scale, so that each paint
+// is a plain copy.
 void TImage::paintEvent(QPaintEvent*)
 {
     if (picture_.isNull())
         return;
     QPainter painter(this);
-    painter.drawImage(0, 0, picture_);
+    const qreal scale = PictureCache::DeviceScale(painter);
+    if (shown_.isNull() || shown_.devicePixelRatio() != scale)
+        shown_ = PictureCache::ForScale(picture_, scale);
+    painter.drawPixmap(0, 0, shown_);
 }
 
 void TImage::mousePressEvent(QMouseEvent* event)
