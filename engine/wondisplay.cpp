@@ -71,14 +71,13 @@ void WonDisplay::ShowOnStack(int stack, CardCode code)
 }
 
 // The rank stays on its spot while the suit moves on: spades, hearts,
-// diamonds, clubs and round again.
+// diamonds, clubs and round again. Only the changed card is drawn, so the
+// endless ripple costs one card a tick.
 void WonDisplay::Tick()
 {
     int next = shown_[wonPos_] + CardsPerSuit;
     if (next > DistinctCards)
         next -= DistinctCards;
-    shown_[wonPos_] = static_cast<CardCode>(next);
-    view_.ShowCard(CardGroup::Table, wonPos_, shown_[wonPos_]);
+    ShowOnTable(wonPos_, static_cast<CardCode>(next));
     wonPos_ = wonPos_ == SpotCount ? 1 : wonPos_ + 1;
-    view_.RedrawCardNow(CardGroup::Table, wonPos_);
 }
