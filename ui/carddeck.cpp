@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -86,6 +87,20 @@ QColor TCarddeck::BackgroundColor() const
 {
     const QWidget* surface = parentWidget() ? parentWidget() : this;
     return surface->palette().color(surface->backgroundRole());
+}
+
+// A card looks the same enabled or not, so switching the table's cards off
+// and on around a deal repaints none of them; assistive tools still hear of it.
+void TCarddeck::changeEvent(QEvent* event)
+{
+    if (event->type() != QEvent::EnabledChange) {
+        QWidget::changeEvent(event);
+        return;
+    }
+    QAccessible::State changed;
+    changed.disabled = true;
+    QAccessibleStateChangeEvent notice(this, changed);
+    QAccessible::updateAccessibility(&notice);
 }
 
 // Pure white on a face becomes the card colour; backs and the joker keep it.

@@ -10,10 +10,17 @@ TImage::TImage(QWidget* parent)
 {
 }
 
+// The same picture again changes nothing on screen and is not repainted. A
+// picture without transparency that covers the control hides whatever lies
+// beneath, which then need not be painted first.
 void TImage::SetPicture(const QImage& value)
 {
+    if (value.cacheKey() == picture_.cacheKey())
+        return;
     picture_ = value;
     shown_ = QPixmap();
+    const QSize covered = picture_.size().expandedTo(size());
+    setAttribute(Qt::WA_OpaquePaintEvent, !picture_.hasAlphaChannel() && covered == picture_.size());
     repaint();
 }
 
