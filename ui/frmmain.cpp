@@ -66,6 +66,7 @@ const QRect DrawCounterBounds{385, 284, 30, 25};
 const QRect DrawTensBounds{0, 0, 15, 25};
 const QRect DrawOnesBounds{15, 0, 15, 25};
 
+constexpr int FrameMs = 16;  // a screen refreshing 60 times a second
 constexpr int FanLeft = 9;
 constexpr int FanStep = 24;
 constexpr int PlayPileTop = 7;
@@ -635,11 +636,18 @@ void Tfrm_Main::SetBusyCursor(bool busy)
 
 // During a deal the controls and menus are switched off, and a close of the
 // window must be acted on at once; during a move, input waits until it is done.
+// A deal yields after every card, far more often than a screen refreshes, so
+// it handles messages at most once a frame: each frame still shows the cards
+// dealt since the last, a close is still acted on within a frame, and the
+// window is not sent to the display a hundred times for one picture.
 void Tfrm_Main::ProcessMessages()
 {
-    if (game_.IsDealing())
+    if (game_.IsDealing()) {
+        if (sinceDealYield_.isValid() && !sinceDealYield_.hasExpired(FrameMs))
+            return;
+        sinceDealYield_.start();
         QCoreApplication::processEvents(QEventLoop::AllEvents);
-    else
+    } else
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 

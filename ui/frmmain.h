@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QString>
 
@@ -219,6 +220,7 @@ private:
     int drawPileCountShown_ = 0;
     int playsCountShown_ = 0;
     bool busy_ = false;
+    QElapsedTimer sinceDealYield_;  // when a deal last handled messages
     bool Delaying = false;  // a pause of the won display is running
     bool ending_ = false;
 };

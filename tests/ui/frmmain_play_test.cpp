@@ -106,9 +106,10 @@ TEST_F(MainPlayTest, ADealAndAMovePaintOnlyWhatChanged)
     PaintsByName counter(*window);
     window->GameEngine().NewGame();
     QApplication::processEvents();
-    // At most the thirteen spots cleared, then each card once as it lands;
-    // the test deck puts nine of the 104 on the draw pile.
-    EXPECT_GE(counter.Total("card_Table"), 104 - 9);
+    // At most the thirteen spots cleared, then each card once as it lands
+    // (the test deck puts nine of the 104 on the draw pile); a deal quicker
+    // than a screen refresh brings the screen up to date only a few times.
+    EXPECT_GE(counter.Total("card_Table"), 13);
     EXPECT_LE(counter.Total("card_Table"), 13 + 104 - 9);
     EXPECT_EQ(counter.Total("pan_"), 0) << "the counters cover their panels";
 
