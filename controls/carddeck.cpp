@@ -2,11 +2,12 @@
 
 #include <array>
 
-#include <QImage>
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include "cards/card.h"
+#include "controls/picturecache.h"
 #include "pictures/pictures.h"
 
 namespace {
@@ -17,25 +18,6 @@ constexpr QRgb PureWhite = 0xFFFFFFFFu;  // opaque 0xFFFFFF
 
 // The pictures' names of the suits, in the order of the codes.
 constexpr std::array<const char*, SuitCount> SuitFamily = {"SPADE", "HEART", "DIAMOND", "CLUB"};
-
-// Every pixel of pure white becomes the card colour. A palette picture only
-// needs its colour table changed; anything else is changed pixel by pixel.
-void ReplaceWhite(QImage& picture, QRgb colour)
-{
-    if (picture.format() == QImage::Format_Indexed8) {
-        for (int i = 0; i < picture.colorCount(); ++i)
-            if (picture.color(i) == PureWhite)
-                picture.setColor(i, colour);
-        return;
-    }
-    picture = picture.convertToFormat(QImage::Format_RGB32);
-    for (int y = 0; y < picture.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
-        for (int x = 0; x < picture.width(); ++x)
-            if (line[x] == PureWhite)
-                line[x] = colour;
-    }
-}
 
 }  // namespace
 
@@ -93,17 +75,33 @@ QColor TCarddeck::BackgroundColor() const
     return surface->palette().color(surface->backgroundRole());
 }
 
+// A card looks the same enabled or not, so switching the table's cards off
+// and on around a deal repaints none of them; assistive tools still hear of it.
+void TCarddeck::changeEvent(QEvent* event)
+{
+    if (event->type() != QEvent::EnabledChange) {
+        QWidget::changeEvent(event);
+        return;
+    }
+    QAccessible::State changed;
+    changed.disabled = true;
+    QAccessibleStateChangeEvent notice(this, changed);
+    QAccessible::updateAccessibility(&notice);
+}
+
+// Pure white on a face becomes the card colour; backs and the joker keep it.
 void TCarddeck::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    QImage picture = LoadPicture(PictureName());
+    PictureCache::Swaps swaps;
+    if (IsFaceCard(cardNum_) && cardColor_.rgb() != PureWhite)
+        swaps.emplace_back(PureWhite, cardColor_.rgb());
+    const QPixmap picture = PictureCache::Shared().Prepared(PictureName(), swaps, PictureCache::DeviceScale(painter));
     if (picture.isNull()) {
         painter.fillRect(rect(), BackgroundColor());
         return;
     }
-    if (IsFaceCard(cardNum_) && cardColor_.rgb() != PureWhite)
-        ReplaceWhite(picture, cardColor_.rgb());
-    painter.drawImage(0, 0, picture);
+    painter.drawPixmap(0, 0, picture);
     PaintCorners(painter);
 }
 
@@ -119,8 +117,11 @@ void TCarddeck::PaintCorners(QPainter& painter) const
         {w - 1, h - 2}, {w - 1, h - 1}, {w - 2, h - 1},
         {0, h - 2}, {0, h - 1}, {1, h - 1},
     }};
-    painter.setPen(QPen(BackgroundColor(), 1));
-    painter.drawPoints(corners.data(), static_cast<int>(corners.size()));
+    // Filled squares, not pen points: a scaled pen would spill into the
+    // outline next to each corner.
+    const QColor background = BackgroundColor();
+    for (const QPoint& corner : corners)
+        painter.fillRect(QRect(corner, QSize(1, 1)), background);
 }
 
 void TCarddeck::mousePressEvent(QMouseEvent* event)

@@ -3,23 +3,38 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "controls/picturecache.h"
+
 TImage::TImage(QWidget* parent)
     : QWidget(parent)
 {
 }
 
+// The same picture again changes nothing on screen and is not repainted. A
+// picture without transparency that covers the control hides whatever lies
+// beneath, which then need not be painted first.
 void TImage::SetPicture(const QImage& value)
 {
+    if (value.cacheKey() == picture_.cacheKey())
+        return;
     picture_ = value;
+    shown_ = QPixmap();
+    const QSize covered = picture_.size().expandedTo(size());
+    setAttribute(Qt::WA_OpaquePaintEvent, !picture_.hasAlphaChannel() && covered == picture_.size());
     repaint();
 }
 
+// The picture is made ready once per picture and scale, so that each paint
+// is a plain copy.
 void TImage::paintEvent(QPaintEvent*)
 {
     if (picture_.isNull())
         return;
     QPainter painter(this);
-    painter.drawImage(0, 0, picture_);
+    const qreal scale = PictureCache::DeviceScale(painter);
+    if (shown_.isNull() || shown_.devicePixelRatio() != scale)
+        shown_ = PictureCache::ForScale(picture_, scale);
+    painter.drawPixmap(0, 0, shown_);
 }
 
 void TImage::mousePressEvent(QMouseEvent* event)

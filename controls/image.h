@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPixmap>
 #include <QWidget>
 
 // An image control holding a bitmap surface of its own size. It reports a
@@ -26,5 +27,6 @@ protected:
 
 private:
     QImage picture_;
+    QPixmap shown_;  // the picture prepared for the last paint's scale
     int tag_ = 0;
 };

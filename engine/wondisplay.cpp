@@ -71,11 +71,10 @@ void WonDisplay::ShowOnStack(int stack, CardCode code)
 }
 
 // The rank stays on its spot while the suit moves on: spades, hearts,
-// diamonds, clubs and round again.
+// diamonds, clubs and round again. Only the changed card is drawn, so the
+// endless ripple costs one card a tick.
 void WonDisplay::Tick()
 {
-    shown_[wonPos_] = SameRankNextSuit(shown_[wonPos_]);
-    view_.ShowCard(CardGroup::Table, wonPos_, shown_[wonPos_]);
+    ShowOnTable(wonPos_, SameRankNextSuit(shown_[wonPos_]));
     wonPos_ = wonPos_ == SpotCount ? 1 : wonPos_ + 1;
-    view_.RedrawCardNow(CardGroup::Table, wonPos_);
 }

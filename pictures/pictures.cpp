@@ -1,6 +1,7 @@
 #include "pictures/pictures.h"
 
 #include <QFile>
+#include <QHash>
 
 namespace {
 QString ResourcePath(const QString& name)
@@ -9,9 +10,19 @@ QString ResourcePath(const QString& name)
 }
 }  // namespace
 
+// Each picture is decoded once; the copies handed out share its pixels until
+// a caller changes them. Only names that have a picture are kept, so the
+// store never grows past the pictures that travel with the program.
 QImage LoadPicture(const QString& name)
 {
-    return QImage(ResourcePath(name));
+    static QHash<QString, QImage> decoded;
+    auto found = decoded.constFind(name);
+    if (found != decoded.constEnd())
+        return *found;
+    QImage picture(ResourcePath(name));
+    if (!picture.isNull())
+        decoded.insert(name, picture);
+    return picture;
 }
 
 bool HasPicture(const QString& name)

@@ -30,6 +30,7 @@ namespace {
 
 constexpr int WonTimerInterval = 100;
 constexpr int DelayTimerInterval = 500;
+constexpr int FrameMs = 16;  // a screen refreshing 60 times a second
 // Where a window that must never be seen goes.
 constexpr int OffScreenLeft = -10000;
 
@@ -262,12 +263,18 @@ void Tfrm_Main::SetUndoEnabled(bool enabled)
 
 // During a deal the controls and menus are switched off, and a close of the
 // window must be acted on at once; during a move, input waits until it is done.
+// A deal yields after every card, far more often than a screen refreshes:
+// once a frame shows the same cards and still acts on a close in time.
 void Tfrm_Main::ProcessMessages()
 {
-    if (game_.IsDealing())
+    if (game_.IsDealing()) {
+        if (sinceDealYield_.isValid() && !sinceDealYield_.hasExpired(FrameMs))
+            return;
+        sinceDealYield_.start();
         QCoreApplication::processEvents(QEventLoop::AllEvents);
-    else
+    } else {
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
 }
 
 void Tfrm_Main::PlaySoundEvent(SoundEvent event)

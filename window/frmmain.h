@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QString>
 
@@ -148,4 +149,5 @@ private:
 
     bool delaying_ = false;  // a pause of the won display is running
     bool ending_ = false;
+    QElapsedTimer sinceDealYield_;  // when a deal last handled messages
 };

@@ -219,6 +219,32 @@ TEST_F(CarddeckTest, CardColourReplacesTheWhiteOfFacesOnly)
     ExpectPicture(Render(*card), "JOKER", White);
 }
 
+// On a screen at 300% every picture pixel covers three by three device
+// pixels, exactly, with no blending at its edges.
+TEST_F(CarddeckTest, AtTripleScaleEachPixelIsRepeatedUnblended)
+{
+    constexpr int Scale = 3;
+    card->SetCardColor(Yellow);
+    for (int code : {40, 0}) {
+        card->SetCardNum(static_cast<TCarddeck::TCardNum>(code));
+        QImage shown(card->size() * Scale, QImage::Format_RGB32);
+        shown.setDevicePixelRatio(Scale);
+        shown.fill(Magenta);
+        card->render(&shown, QPoint(), QRegion(), QWidget::RenderFlags());
+        const QImage stored = LoadPicture(card->PictureName()).convertToFormat(QImage::Format_RGB32);
+        const QRgb white = code == 0 ? White : Yellow.rgb();
+        int mismatches = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x) {
+                if (IsCorner(x / Scale, y / Scale))
+                    continue;
+                const QRgb pixel = stored.pixel(x / Scale, y / Scale);
+                mismatches += shown.pixel(x, y) != (pixel == White ? white : pixel) ? 1 : 0;
+            }
+        EXPECT_EQ(mismatches, 0) << code;
+    }
+}
+
 TEST_F(CarddeckTest, WhiteCardColourDrawsFacesAsStored)
 {
     for (int code : {1, 13, 26, 39, 52}) {

@@ -67,9 +67,12 @@ TEST_F(NearlyWonGame, WonDisplayEndsWithDiamondsAcrossTheTableAndYouWon)
 TEST_F(NearlyWonGame, RippleMovesEachRankToTheNextSuit)
 {
     game.SelectTableCard(13);
+    view.redrawn.clear();
     game.WonTimerTick();
     EXPECT_EQ(view.table[1].code, 40) << "ace of diamonds becomes ace of clubs";
     EXPECT_EQ(game.Won().WonPos(), 2);
+    // Only the card that changed is drawn again.
+    EXPECT_EQ(view.redrawn, (std::vector<std::pair<CardGroup, int>>{{CardGroup::Table, 1}}));
     for (int k = 1; k < SpotCount; ++k)
         game.WonTimerTick();
     EXPECT_EQ(game.Won().WonPos(), 1);

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/gameview.h"
@@ -20,7 +21,7 @@ public:
     void ShowCard(CardGroup group, int index, CardCode code) override;
     void SetCardVisible(CardGroup group, int index, bool visible) override;
     void MoveCardUp(CardGroup group, int index, int pixels) override;
-    void RedrawCardNow(CardGroup, int) override { ++redraws; }
+    void RedrawCardNow(CardGroup group, int index) override { redrawn.emplace_back(group, index); }
     void RedrawAllNow() override { Log("redraw all"); }
     void SetDrawPileVisible(bool visible) override { drawPileVisible = visible; }
     void SetShiftPanelVisible(bool visible) override { shiftVisible = visible; }
@@ -60,7 +61,7 @@ public:
     bool undoEnabled = false;
     bool busyCursor = false;
     bool wonTimerRunning = false;
-    int redraws = 0;
+    std::vector<std::pair<CardGroup, int>> redrawn;  // cards redrawn at once, in order
     int yields = 0;
     std::vector<std::string> log;
     std::function<void()> onYield;  // lets a test act while the engine yields

@@ -91,6 +91,12 @@ bool InstallTest::installed_ = false;
 TEST_F(InstallTest, LaysOutTheProgramWithItsHelpIconsManualAndLicence)
 {
     EXPECT_TRUE(QFileInfo(Program()).isExecutable());
+    // Stripped: the file names neither a symbol table nor debug sections.
+    QFile program(Program());
+    ASSERT_TRUE(program.open(QIODevice::ReadOnly));
+    const QByteArray bytes = program.readAll();
+    EXPECT_FALSE(bytes.contains(".symtab"));
+    EXPECT_FALSE(bytes.contains(".debug_info"));
     for (const char* file : {"share/brackwater/BRACKWTR.HLP", "share/man/man6/brackwater.6", "share/doc/brackwater/LICENSE"})
         EXPECT_TRUE(QFileInfo(Installed(QLatin1String(file))).isFile()) << file;
     for (const int size : {16, 32, 48, 64, 128, 256}) {

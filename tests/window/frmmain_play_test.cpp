@@ -1,3 +1,4 @@
+#include <map>
 #include <memory>
 #include <string>
 
@@ -71,6 +72,57 @@ TEST_F(MainPlayTest, DealShowsTheTableFaceUpAndOpensTheMenus)
         EXPECT_TRUE(BarItemEnabled(item)) << item;
     EXPECT_FALSE(BarItemEnabled(3)) << "nothing to undo yet";
     EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the wait cursor is gone";
+}
+
+// Counts the paint events of every control in a window, by control name.
+class PaintsByName : public QObject {
+public:
+    explicit PaintsByName(QWidget& window)
+    {
+        for (QWidget* control : window.findChildren<QWidget*>())
+            control->installEventFilter(this);
+    }
+
+    std::map<std::string, int> paints;
+
+    int Total(const std::string& prefix) const
+    {
+        int total = 0;
+        for (const auto& [name, count] : paints)
+            total += name.rfind(prefix, 0) == 0 ? count : 0;
+        return total;
+    }
+
+protected:
+    bool eventFilter(QObject* control, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints[control->objectName().toStdString()];
+        return false;
+    }
+};
+
+TEST_F(MainPlayTest, ADealAndAMovePaintOnlyWhatChanged)
+{
+    QApplication::processEvents();
+    PaintsByName counter(*window);
+    window->GameEngine().NewGame();
+    QApplication::processEvents();
+    // At most the thirteen spots cleared, then each card once as it lands
+    // (the test deck puts nine of the 104 on the draw pile); a deal quicker
+    // than a screen refresh brings the screen up to date only a few times.
+    EXPECT_GE(counter.Total("card_Table"), 13);
+    EXPECT_LE(counter.Total("card_Table"), 13 + 104 - 9);
+    EXPECT_EQ(counter.Total("pan_"), 0) << "the counters cover their panels";
+
+    counter.paints.clear();
+    QTest::mouseClick(Card("card_Table5"), Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_EQ(counter.Total("card_"), 2) << "the card played and the card beneath it";
+    EXPECT_EQ(counter.paints["card_Stack4"], 1);
+    EXPECT_EQ(counter.Total("img_"), 1) << "only the plays counter's ones digit";
+    EXPECT_EQ(counter.paints["img_Plays2"], 1);
+    EXPECT_EQ(counter.Total("pan_") + counter.Total("lbl_"), 0);
 }
 
 TEST_F(MainPlayTest, DuringTheDealNothingAnswersAndTheKeysDoNothing)

@@ -1,0 +1,100 @@
+// Cost of the card table as a player meets it: a full repaint of the window's
+// contents at 100% and 300%, whole new games dealt through the real window
+// and a step of the won display, offscreen.
+#include <memory>
+#include <string>
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+
+#include <filesystem>
+
+#include "engine/player.h"
+#include "sound/soundplayer.h"
+#include "store/settingsstore.h"
+#include "window/frmmain.h"
+
+namespace {
+
+class SilentPlayer final : public TSoundPlayer {
+public:
+    int OutputDeviceCount() override { return 0; }
+    bool PlaySync(const QString&, int) override { return false; }
+};
+
+struct Table {
+    Player player{"Benchmark", {}, {}};
+    // A settings file of its own, away from any player's.
+    TSettingsStore store{std::filesystem::temp_directory_path() / "brackwater-table-bench.INI"};
+    SilentPlayer sound;
+    std::unique_ptr<Tfrm_Main> window;
+
+    Table()
+    {
+        window = std::make_unique<Tfrm_Main>(player, store, sound);
+        window->show();
+        window->GameEngine().NewGame();
+        QApplication::processEvents();
+    }
+};
+
+void BM_RepaintTable(benchmark::State& state)
+{
+    Table table;
+    QWidget& contents = *table.window->centralWidget();
+    const qreal scale = static_cast<qreal>(state.range(0)) / 100.0;
+    QImage target((QSizeF(contents.size()) * scale).toSize(), QImage::Format_RGB32);
+    target.setDevicePixelRatio(scale);
+    for (auto _ : state) {
+        contents.render(&target);
+        benchmark::DoNotOptimize(target.constBits());
+    }
+}
+
+// One new game may take several deals before its draw pile is large enough;
+// the counter gives the cost of each.
+void BM_NewGame(benchmark::State& state)
+{
+    Table table;
+    Game& game = table.window->GameEngine();
+    int deals = 0;
+    for (auto _ : state) {
+        game.NewGame();
+        deals += game.DealsInLastGame();
+    }
+    state.counters["deals"] = benchmark::Counter(deals, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
+// One step of the won display's endless ripple, ten of which run a second;
+// the table shows the last deal's cards rather than a won game, which costs
+// the same to draw.
+void BM_WonDisplayTick(benchmark::State& state)
+{
+    Table table;
+    Game& game = table.window->GameEngine();
+    for (auto _ : state) {
+        game.WonTimerTick();
+        QApplication::processEvents();
+    }
+}
+
+}  // namespace
+
+BENCHMARK(BM_RepaintTable)->Arg(100)->Arg(300)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_NewGame)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WonDisplayTick)->Unit(benchmark::kMicrosecond);
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
