@@ -6,8 +6,10 @@ void Game::CheckEndOfGame()
     GameState& s = state_;
     if (s.CardsLeft == 0) {
         s.Undo = NothingToUndo{};
-        won_.Run(s);
+        // Recorded (and saved) before the won display, whose pauses a close
+        // or a crash could otherwise cut short, losing the win.
         RecordResult();
+        won_.Run(s);
     } else if (s.PlaysCount == 0 && s.DrawCount == 0) {
         s.Undo = NothingToUndo{};
         view_.SetUndoEnabled(false);
