@@ -19,6 +19,7 @@
 #include "controls/glyphs.h"
 #include "controls/tcolor.h"
 #include "controls/uifonts.h"
+#include "controls/widgetmaker.h"
 #include "options/pagedrag.h"
 #include "pictures/pictures.h"
 #include "sound/soundevents.h"
@@ -89,21 +90,18 @@ QString SoundLabelName(int event)
 
 QLabel* MakePicture(QWidget* parent, const char* name, const QString& picture, const QPoint& place, const QString& hint)
 {
-    auto* image = new QLabel(parent);
-    image->setObjectName(QLatin1String(name));
     const QPixmap pixmap = QPixmap::fromImage(LoadPicture(picture));
+    auto* image = MakeControl<QLabel>(parent, name, QRect(place, pixmap.size()));
     image->setPixmap(pixmap);
-    image->setGeometry(QRect(place, pixmap.size()));
     image->setToolTip(hint);
     return image;
 }
 
 QRadioButton* MakeSwitch(QGroupBox* box, const char* name, const QString& caption, const QPoint& place)
 {
-    auto* radio = new QRadioButton(caption, box);
-    radio->setObjectName(QLatin1String(name));
+    auto* radio = MakeControl<QRadioButton>(box, name, QRect(place, SwitchSize));
+    radio->setText(caption);
     radio->setFont(ArialFont(SwitchPixels));
-    radio->setGeometry(QRect(place, SwitchSize));
     return radio;
 }
 
@@ -176,9 +174,7 @@ void TSoundPage::CreateFileType()
 
 TLabel3d* TSoundPage::AddLabel(const QString& name, const QRect& bounds)
 {
-    auto* label = new TLabel3d(this);
-    label->setObjectName(name);
-    label->setGeometry(bounds);
+    auto* label = MakeControl<TLabel3d>(this, name, bounds);
     label->SetTransparent(true);
     return label;
 }
@@ -218,9 +214,8 @@ void TSoundPage::CreateDropTargets()
 
 void TSoundPage::CreateSwitch(bool waveDeviceAvailable)
 {
-    grp_sound = new QGroupBox(QStringLiteral("Sound"), this);
-    grp_sound->setObjectName(QStringLiteral("grp_sound"));
-    grp_sound->setGeometry(SwitchBoxBounds);
+    grp_sound = MakeControl<QGroupBox>(this, "grp_sound", SwitchBoxBounds);
+    grp_sound->setTitle(QStringLiteral("Sound"));
     rad_On = MakeSwitch(grp_sound, "rad_On", QStringLiteral("On"), OnPlace);
     rad_Off = MakeSwitch(grp_sound, "rad_Off", QStringLiteral("Off"), OffPlace);
     connect(rad_On, &QRadioButton::clicked, this, &TSoundPage::rad_OnClick);
@@ -234,17 +229,15 @@ void TSoundPage::CreateSwitch(bool waveDeviceAvailable)
 
 void TSoundPage::CreateVolume()
 {
-    trk_Volume = new QSlider(Qt::Horizontal, this);
-    trk_Volume->setObjectName(QStringLiteral("trk_Volume"));
+    trk_Volume = MakeControl<QSlider>(this, "trk_Volume", VolumeBounds);
+    trk_Volume->setOrientation(Qt::Horizontal);
     trk_Volume->setRange(0, FullVolume);
     trk_Volume->setPageStep(VolumePageStep);
-    trk_Volume->setGeometry(VolumeBounds);
     trk_Volume->setToolTip(QStringLiteral("Volume of Every Sound"));
     connect(trk_Volume, &QSlider::valueChanged, this, [this](int value) { settings_.SoundVolume = value; });
 
-    lbl_Volume = new QLabel(QStringLiteral("&Volume"), this);
-    lbl_Volume->setObjectName(QStringLiteral("lbl_Volume"));
-    lbl_Volume->setGeometry(VolumeCaptionBounds);
+    lbl_Volume = MakeControl<QLabel>(this, "lbl_Volume", VolumeCaptionBounds);
+    lbl_Volume->setText(QStringLiteral("&Volume"));
     lbl_Volume->setBuddy(trk_Volume);
 }
 
