@@ -2,7 +2,6 @@
 // The argument is the scale in percent.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QImage>
 #include <QPainter>
 #include <QWidget>
@@ -90,16 +89,3 @@ BENCHMARK(BM_PaintFace)->Arg(100)->Arg(300);
 BENCHMARK(BM_PaintRecolouredFace)->Arg(100)->Arg(300);
 BENCHMARK(BM_PaintBack)->Arg(100)->Arg(300);
 BENCHMARK(BM_RawBlit)->Arg(100)->Arg(300);
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

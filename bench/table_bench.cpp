@@ -85,16 +85,3 @@ void BM_WonDisplayTick(benchmark::State& state)
 BENCHMARK(BM_RepaintTable)->Arg(100)->Arg(300)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_NewGame)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WonDisplayTick)->Unit(benchmark::kMicrosecond);
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
