@@ -7,8 +7,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLayout>
-#include <QMenu>
-#include <QMenuBar>
 #include <QTimer>
 
 #include "controls/centring.h"
@@ -17,6 +15,7 @@
 #include "window/frmabout.h"
 #include "window/frmhist.h"
 #include "window/frmlose.h"
+#include "window/mainmenus.h"
 #include "options/frmoptn.h"
 #include "window/frmplay.h"
 #include "window/helpviewer.h"
@@ -33,14 +32,6 @@ constexpr int DelayTimerInterval = 500;
 constexpr int FrameMs = 16;  // a screen refreshing 60 times a second
 // Where a window that must never be seen goes.
 constexpr int OffScreenLeft = -10000;
-
-QAction* MakeCommand(QWidget* owner, const char* name, const QString& caption, QKeySequence shortcut = {})
-{
-    auto* action = new QAction(caption, owner);
-    action->setObjectName(QLatin1String(name));
-    action->setShortcut(shortcut);
-    return action;
-}
 
 }  // namespace
 
@@ -156,50 +147,16 @@ void Tfrm_Main::ConnectTable()
 
 void Tfrm_Main::CreateMenus()
 {
-    QMenuBar* bar = menuBar();
-    bar->setObjectName(QStringLiteral("mnu_Main"));
-    // Menus keep the desktop's menu font rather than the window font.
-    QFont menuFont = QApplication::font(bar);
-    menuFont.setResolveMask(QFont::AllPropertiesResolved);
-    bar->setFont(menuFont);
-
-    fileMenu_ = bar->addMenu(QStringLiteral("&File"));
-    fileMenu_->setObjectName(QStringLiteral("mnu_File"));
-    newGameAction_ = MakeCommand(this, "mnu_Newgame", QStringLiteral("&New Game"), QKeySequence(Qt::Key_F2));
-    replayAction_ = MakeCommand(this, "mnuReplay", QStringLiteral("&Replay Same Deck"), QKeySequence(Qt::Key_F6));
-    newPlayerAction_ = MakeCommand(this, "mnu_Newplayer", QStringLiteral("New &Player"), QKeySequence(Qt::Key_F3));
-    exitAction_ = MakeCommand(this, "mnu_Exit", QStringLiteral("E&xit"), QKeySequence(Qt::Key_F7));
-    fileMenu_->addAction(newGameAction_);
-    fileMenu_->addAction(replayAction_);
-    fileMenu_->addSeparator()->setObjectName(QStringLiteral("N3"));
-    fileMenu_->addAction(newPlayerAction_);
-    fileMenu_->addSeparator()->setObjectName(QStringLiteral("N1"));
-    fileMenu_->addAction(exitAction_);
-
-    optionsAction_ = MakeCommand(this, "mnu_Options", QStringLiteral("&Options"));
-    historyAction_ = MakeCommand(this, "mnu_History", QStringLiteral("H&istory"));
-    undoAction_ = MakeCommand(this, "mnu_Undo", QStringLiteral("&Undo"));
-    bar->addAction(optionsAction_);
-    bar->addAction(historyAction_);
-    bar->addAction(undoAction_);
-
-    helpMenu_ = bar->addMenu(QStringLiteral("&Help"));
-    helpMenu_->setObjectName(QStringLiteral("mnu_Help"));
-    instructionsAction_ = MakeCommand(this, "mnu_Instruction", QStringLiteral("&Instructions"));
-    aboutAction_ = MakeCommand(this, "mnu_About", QStringLiteral("&About"));
-    helpMenu_->addAction(instructionsAction_);
-    helpMenu_->addSeparator()->setObjectName(QStringLiteral("N2"));
-    helpMenu_->addAction(aboutAction_);
-
-    connect(newGameAction_, &QAction::triggered, this, &Tfrm_Main::mnu_NewgameClick);
-    connect(replayAction_, &QAction::triggered, this, &Tfrm_Main::ReplayClick);
-    connect(newPlayerAction_, &QAction::triggered, this, &Tfrm_Main::mnu_NewplayerClick);
-    connect(exitAction_, &QAction::triggered, this, &Tfrm_Main::EndProgram);
-    connect(optionsAction_, &QAction::triggered, this, &Tfrm_Main::mnu_OptionsClick);
-    connect(historyAction_, &QAction::triggered, this, &Tfrm_Main::mnu_HistoryClick);
-    connect(undoAction_, &QAction::triggered, this, &Tfrm_Main::mnu_UndoClick);
-    connect(instructionsAction_, &QAction::triggered, this, &Tfrm_Main::mnu_InstructionClick);
-    connect(aboutAction_, &QAction::triggered, this, &Tfrm_Main::mnu_AboutClick);
+    menus_ = std::make_unique<TMainMenus>(*this);
+    connect(menus_->NewGame, &QAction::triggered, this, &Tfrm_Main::mnu_NewgameClick);
+    connect(menus_->Replay, &QAction::triggered, this, &Tfrm_Main::ReplayClick);
+    connect(menus_->NewPlayer, &QAction::triggered, this, &Tfrm_Main::mnu_NewplayerClick);
+    connect(menus_->Exit, &QAction::triggered, this, &Tfrm_Main::EndProgram);
+    connect(menus_->Options, &QAction::triggered, this, &Tfrm_Main::mnu_OptionsClick);
+    connect(menus_->History, &QAction::triggered, this, &Tfrm_Main::mnu_HistoryClick);
+    connect(menus_->Undo, &QAction::triggered, this, &Tfrm_Main::mnu_UndoClick);
+    connect(menus_->Instructions, &QAction::triggered, this, &Tfrm_Main::mnu_InstructionClick);
+    connect(menus_->About, &QAction::triggered, this, &Tfrm_Main::mnu_AboutClick);
 
     // Nothing on the bar answers until the first deal has finished.
     SetMenusEnabled(false);
@@ -249,16 +206,12 @@ void Tfrm_Main::RedrawCounters()
 
 void Tfrm_Main::SetMenusEnabled(bool enabled)
 {
-    // A disabled menu also keeps the shortcut keys of its items from acting.
-    fileMenu_->menuAction()->setEnabled(enabled);
-    optionsAction_->setEnabled(enabled);
-    historyAction_->setEnabled(enabled);
-    helpMenu_->menuAction()->setEnabled(enabled);
+    menus_->SetMenusEnabled(enabled);
 }
 
 void Tfrm_Main::SetUndoEnabled(bool enabled)
 {
-    undoAction_->setEnabled(enabled);
+    menus_->Undo->setEnabled(enabled);
 }
 
 // During a deal the controls and menus are switched off, and a close of the

@@ -14,9 +14,6 @@
 #include "table/cardtable.h"
 #include "table/tablehost.h"
 
-class QAction;
-class QLabel;
-class QMenu;
 class QTimer;
 class THelpViewer;
 class Tfrm_About;
@@ -26,6 +23,7 @@ class TfrmOptions;
 class TSettingsStore;
 class TSoundPlayer;
 class TFramePlacement;
+class TMainMenus;
 
 // The program's one window: it hosts the card table, owns the game, and
 // turns menu commands and presses on the table into moves of the game.
@@ -123,17 +121,7 @@ private:
     Game game_;
     bool waveDeviceAvailable_ = false;
 
-    QMenu* fileMenu_ = nullptr;
-    QAction* newGameAction_ = nullptr;
-    QAction* replayAction_ = nullptr;
-    QAction* newPlayerAction_ = nullptr;
-    QAction* exitAction_ = nullptr;
-    QAction* optionsAction_ = nullptr;
-    QAction* historyAction_ = nullptr;
-    QAction* undoAction_ = nullptr;
-    QMenu* helpMenu_ = nullptr;
-    QAction* instructionsAction_ = nullptr;
-    QAction* aboutAction_ = nullptr;
+    std::unique_ptr<TMainMenus> menus_;
 
     QTimer* wonTimer_ = nullptr;
     QTimer* delayTimer_ = nullptr;

@@ -1,0 +1,32 @@
+#pragma once
+
+class QAction;
+class QMainWindow;
+class QMenu;
+
+// The main window's menu bar: its menus and commands, built once. The window
+// connects the commands; new commands are added here so that the bar is
+// described in one place.
+class TMainMenus {
+public:
+    explicit TMainMenus(QMainWindow& window);
+
+    // A disabled menu also keeps the shortcut keys of its items from acting.
+    void SetMenusEnabled(bool enabled);
+
+    QMenu* FileMenu = nullptr;
+    QAction* NewGame = nullptr;
+    QAction* Replay = nullptr;
+    QAction* NewPlayer = nullptr;
+    QAction* Exit = nullptr;
+    QAction* Options = nullptr;
+    QAction* History = nullptr;
+    QAction* Undo = nullptr;
+    QMenu* HelpMenu = nullptr;
+    QAction* Instructions = nullptr;
+    QAction* About = nullptr;
+
+private:
+    void CreateFileMenu(QMainWindow& window);
+    void CreateHelpMenu(QMainWindow& window);
+};
