@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QShortcut>
 #include <QRegularExpression>
 #include <QTextBrowser>
 #include <QUrl>
@@ -57,6 +58,10 @@ THelpViewer::THelpViewer(QWidget* parent)
     connect(btn_Contents, &QPushButton::clicked, this, &THelpViewer::ShowContents);
     connect(btn_Back, &QPushButton::clicked, this, &THelpViewer::GoBack);
     connect(browser_, &QTextBrowser::anchorClicked, this, &THelpViewer::LinkClicked);
+
+    browser_->setAccessibleName(tr("Help text"));
+    auto* closeKey = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(closeKey, &QShortcut::activated, this, &QWidget::close);
 }
 
 void THelpViewer::SetHelpFile(const QString& name)

@@ -6,6 +6,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "window/allkeysmenustyle.h"
+
 namespace {
 
 QAction* MakeCommand(QWidget& owner, const char* name, const QString& caption, QKeySequence shortcut = {})
@@ -35,6 +37,20 @@ TMainMenus::TMainMenus(QMainWindow& window)
     bar->addAction(History);
     bar->addAction(Undo);
     CreateHelpMenu(window);
+    AddDesktopKeys();
+}
+
+// The keys every desktop program knows work beside the classic ones, which
+// stay first; the menus show them all.
+void TMainMenus::AddDesktopKeys()
+{
+    NewGame->setShortcuts({NewGame->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N)});
+    Exit->setShortcuts({Exit->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q)});
+    Undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    Instructions->setShortcut(QKeySequence(Qt::Key_F1));
+    auto* style = new TAllKeysMenuStyle(FileMenu);
+    FileMenu->setStyle(style);
+    HelpMenu->setStyle(style);
 }
 
 void TMainMenus::CreateFileMenu(QMainWindow& window)

@@ -27,6 +27,7 @@ public:
     QAction* About = nullptr;
 
 private:
+    void AddDesktopKeys();
     void CreateFileMenu(QMainWindow& window);
     void CreateHelpMenu(QMainWindow& window);
 };
