@@ -33,6 +33,11 @@ public:
     int Tag() const { return tag_; }
     void SetTag(int tag) { tag_ = tag; }
 
+    // Whether pressing the card does something: assistive tools then offer it
+    // as a button rather than a picture.
+    bool Pressable() const { return pressable_; }
+    void SetPressable(bool value) { pressable_ = value; }
+
     // The name of the picture shown now, e.g. "CARDBACK8", "HEART1", "JOKER".
     QString PictureName() const;
 
@@ -59,5 +64,6 @@ private:
     TCardBack cardBack_ = 1;
     QColor cardColor_ = QColor(0xFF, 0xFF, 0xFF);
     int tag_ = 0;
+    bool pressable_ = false;
     TClickRule clicks_;
 };

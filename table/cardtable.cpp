@@ -15,6 +15,7 @@
 #include "controls/uifonts.h"
 #include "controls/widgetmaker.h"
 #include "table/counterdigit.h"
+#include "table/tableaccess.h"
 #include "table/tablehost.h"
 
 namespace {
@@ -110,6 +111,7 @@ TCardTable::TCardTable(const GameSettings& settings, TTableHost& host, QWidget* 
     setFixedSize(TableWidth, TableHeight);
     CreatePanels();
     FitStackLabels();
+    access_ = new TTableAccess(*this, settings_);
 }
 
 TCardTable::~TCardTable()
@@ -293,17 +295,20 @@ TCarddeck* TCardTable::Card(CardGroup group, int index) const
 void TCardTable::ShowCard(CardGroup group, int index, CardCode code)
 {
     Card(group, index)->SetCardNum(code);
+    access_->CardShown(group, index, code);
 }
 
 void TCardTable::SetCardVisible(CardGroup group, int index, bool visible)
 {
     Card(group, index)->setVisible(visible);
+    access_->TableChanged();
 }
 
 void TCardTable::MoveCardUp(CardGroup group, int index, int pixels)
 {
     TCarddeck* card = Card(group, index);
     card->move(card->x(), card->y() - pixels);
+    access_->CardMovedUp(card->CardNum(), pixels);
 }
 
 void TCardTable::RedrawCardNow(CardGroup group, int index)
@@ -320,11 +325,13 @@ void TCardTable::SetDrawPileVisible(bool visible)
 {
     drawPileCard_->setVisible(visible);
     drawCounter_->setVisible(visible);
+    access_->TableChanged();
 }
 
 void TCardTable::SetShiftPanelVisible(bool visible)
 {
     shiftPanel_->setVisible(visible);
+    access_->TableChanged();
 }
 
 void TCardTable::ShowPeekPanel(int width)
@@ -334,11 +341,13 @@ void TCardTable::ShowPeekPanel(int width)
     peekPanel_->setGeometry(table.left() + (table.width() - width) / 2, rowTop - PeekAboveSecondRow, width, peekPanel_->height());
     peekPanel_->show();
     peekPanel_->raise();
+    access_->TableChanged();
 }
 
 void TCardTable::HidePeekPanel()
 {
     peekPanel_->hide();
+    access_->TableChanged();
 }
 
 void TCardTable::SetStackCaption(int stack, const std::string& caption)
@@ -350,11 +359,13 @@ void TCardTable::ShowDrawPileCount(int count)
 {
     drawPileCountShown_ = count;
     DrawCounter(*drawTens_, *drawOnes_, count);
+    access_->TableChanged();
 }
 
 void TCardTable::ShowPlaysCount(int count)
 {
     DrawCounter(*playsTens_, *playsOnes_, count);
+    access_->PlaysShown(count);
 }
 
 // Two digits with a leading zero. Nothing asks for more than 99 (the draw
@@ -407,6 +418,7 @@ void TCardTable::ProcessMessages()
 void TCardTable::PlaySoundEvent(SoundEvent event)
 {
     host_.PlaySoundEvent(event);
+    access_->EventHappened(event);  // after the host's message pass, so the words wait for the move
 }
 
 void TCardTable::Pause()

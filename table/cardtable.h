@@ -15,6 +15,7 @@ class TCarddeck;
 class TImage;
 class TLabel3d;
 class TPanel;
+class TTableAccess;
 class TTableHost;
 
 // The card table: the stack columns, the thirteen spots with the draw pile,
@@ -43,6 +44,7 @@ public:
     void FitStackLabels();
 
     int DrawPileCountShown() const { return drawPileCountShown_; }
+    TTableAccess& Access() { return *access_; }  // keyboard play and screen readers
 
     // The view the game drives.
     void ShowCard(CardGroup group, int index, CardCode code) override;
@@ -119,4 +121,5 @@ private:
 
     int drawPileCountShown_ = 0;
     bool busy_ = false;
+    TTableAccess* access_ = nullptr;
 };
