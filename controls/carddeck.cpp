@@ -3,10 +3,12 @@
 #include <array>
 
 #include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include "cards/card.h"
+#include "controls/focusframe.h"
 #include "controls/picturecache.h"
 #include "pictures/pictures.h"
 
@@ -103,6 +105,8 @@ void TCarddeck::paintEvent(QPaintEvent*)
     }
     painter.drawPixmap(0, 0, picture);
     PaintCorners(painter);
+    if (hasFocus() && (focusPolicy() & Qt::TabFocus))
+        PaintFocusFrame(painter, *this);
 }
 
 // The pixels outside the picture's rounded outline take the colour of the
@@ -140,6 +144,29 @@ void TCarddeck::mouseReleaseEvent(QMouseEvent* event)
 void TCarddeck::mouseMoveEvent(QMouseEvent*)
 {
     emit MouseMove(this);
+}
+
+// A card that Tab reaches is pressed with Space or Return, like a button.
+void TCarddeck::keyPressEvent(QKeyEvent* event)
+{
+    const bool press = event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!press || !(focusPolicy() & Qt::TabFocus) || event->modifiers() != Qt::NoModifier) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    emit Click(this);
+}
+
+void TCarddeck::focusInEvent(QFocusEvent* event)
+{
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void TCarddeck::focusOutEvent(QFocusEvent* event)
+{
+    update();
+    QWidget::focusOutEvent(event);
 }
 
 // The second press of a double click is a mouse-down as well.

@@ -7,6 +7,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "controls/focusframe.h"
+
 namespace {
 
 constexpr int MaxCaptionLength = 255;
@@ -193,6 +195,20 @@ void TLabel3d::paintEvent(QPaintEvent*)
         r.setLeft(r.left() + captionIndent_ * spaceWidth);
     PlaceVertically(r, lineHeight);
     DrawCaption(painter, r);
+    if (hasFocus() && (focusPolicy() & Qt::TabFocus))
+        PaintFocusFrame(painter, *this);
+}
+
+void TLabel3d::focusInEvent(QFocusEvent* event)
+{
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void TLabel3d::focusOutEvent(QFocusEvent* event)
+{
+    update();
+    QWidget::focusOutEvent(event);
 }
 
 // Only one line of text is reserved when the caption sits in the middle or

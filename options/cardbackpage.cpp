@@ -1,5 +1,6 @@
 #include "options/cardbackpage.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 
 #include "controls/carddeck.h"
@@ -13,6 +14,20 @@ constexpr int UpperRowTop = 14;
 constexpr int LowerRowTop = 130;
 constexpr std::array<int, BacksPerRow> UpperRowLefts = {10, 95, 182, 270, 357, 444};
 constexpr std::array<int, BacksPerRow> LowerRowLefts = {9, 95, 183, 273, 359, 444};
+
+// What each back shows, for those who cannot see it.
+QString BackName(int back)
+{
+    static const char* const pictures[] = {
+        "", QT_TRANSLATE_NOOP("TCardBackPage", "blue checks"), QT_TRANSLATE_NOOP("TCardBackPage", "red checks"),
+        QT_TRANSLATE_NOOP("TCardBackPage", "blue diagonal stripes"), QT_TRANSLATE_NOOP("TCardBackPage", "red diagonal stripes"),
+        QT_TRANSLATE_NOOP("TCardBackPage", "blue tiles"), QT_TRANSLATE_NOOP("TCardBackPage", "green and red stripes"),
+        QT_TRANSLATE_NOOP("TCardBackPage", "landscape with sun and tree"), QT_TRANSLATE_NOOP("TCardBackPage", "brick wall"),
+        QT_TRANSLATE_NOOP("TCardBackPage", "purple and cyan frames"), QT_TRANSLATE_NOOP("TCardBackPage", "night sky with the moon"),
+        QT_TRANSLATE_NOOP("TCardBackPage", "cyan lines"), QT_TRANSLATE_NOOP("TCardBackPage", "Brackwater monogram"),
+    };
+    return TCardBackPage::tr("Card back %1: %2").arg(back).arg(QCoreApplication::translate("TCardBackPage", pictures[back]));
+}
 
 QPoint SamplePlace(int back)
 {
@@ -47,6 +62,10 @@ void TCardBackPage::CreateControls()
         card->move(SamplePlace(back));
         card->SetCardBack(static_cast<TCarddeck::TCardBack>(back));
         card->SetTag(back);
+        // Tab reaches every back in screen order; Space or Return chooses it.
+        card->setFocusPolicy(Qt::StrongFocus);
+        card->SetPressable(true);
+        card->setAccessibleName(BackName(back));
         connect(card, &TCarddeck::Click, this, &TCardBackPage::ClickCardBack);
         card_Select[back] = card;
     }

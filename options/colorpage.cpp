@@ -124,6 +124,12 @@ void TColorPage::CreateControls()
     lblStackCards = AddSample("lblStackCards", StackCardsSamplePlace);
     lblDigitalBack = AddSample("lblDigitalBack", DigitalBackSamplePlace);
     lblDigitalFore = AddSample("lblDigitalFore", DigitalForeSamplePlace);
+    lblStacks->setAccessibleName(tr("Stacks colour"));
+    lblTable->setAccessibleName(tr("Table colour"));
+    lblPlayPile->setAccessibleName(tr("Play pile colour"));
+    lblStackCards->setAccessibleName(tr("Stack cards colour"));
+    lblDigitalBack->setAccessibleName(tr("Counter background colour"));
+    lblDigitalFore->setAccessibleName(tr("Counter digits colour"));
 
     lblDigitalDisplay = new TLabel3d(this);
     lblDigitalDisplay->setObjectName(QStringLiteral("lblDigitalDisplay"));

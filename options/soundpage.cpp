@@ -23,6 +23,7 @@
 #include "options/pagedrag.h"
 #include "pictures/pictures.h"
 #include "sound/soundevents.h"
+#include "options/soundlabelkeys.h"
 #include "options/soundnaming.h"
 #include "sound/soundplayer.h"
 
@@ -121,6 +122,7 @@ TSoundPage::TSoundPage(GameSettings& settings, bool waveDeviceAvailable, TSoundP
     CreateSwitch(waveDeviceAvailable);
     CreateVolume();
     CreateMenu(waveDeviceAvailable);
+    CreateKeys();
 }
 
 // The drag may still hold the override cursor; it goes with the page.
@@ -252,6 +254,40 @@ void TSoundPage::CreateMenu(bool waveDeviceAvailable)
     popPlay->setEnabled(waveDeviceAvailable);
 }
 
+// Everything the mouse does by dragging, the keys do on the focused label;
+// Tab goes down the browser, then along the rows of events, then on.
+void TSoundPage::CreateKeys()
+{
+    auto* keys = new TSoundLabelKeys(*this, {
+        [this](int event) {
+            if (!lst_Sound->SelectedFile().isEmpty())
+                LabelDragDrop(event);
+        },
+        [this](int event) { ClearEvent(event); },
+        [this](int event, QWidget& label) {
+            PopupEvent = event;
+            popSound->popup(label.mapToGlobal(label.rect().center()));
+        },
+        [this] { PlayPreview(ListFilePath()); },
+    });
+    keys->WatchList(*lst_Sound);
+    QWidget* previous = cmb_FileType;
+    for (int row = 0; row < RowsPerColumn; ++row) {
+        for (int event : {LeftColumnEvents[row], RightColumnEvents[row]}) {
+            keys->WatchLabel(*lbl_Sound[event], event);
+            setTabOrder(previous, lbl_Sound[event]);
+            previous = lbl_Sound[event];
+        }
+    }
+    setTabOrder(previous, rad_On);
+    setTabOrder(rad_On, rad_Off);
+    setTabOrder(rad_Off, trk_Volume);
+    dirSound->setAccessibleName(tr("Folders"));
+    lst_Sound->setAccessibleName(tr("Sound files"));
+    imgSound->setAccessibleName(tr("Speaker: drop a sound here to listen"));
+    img_Trash->setAccessibleName(tr("Waste bin: drop an event's sound here to delete it"));
+}
+
 void TSoundPage::ShowSoundNames()
 {
     for (int event = 1; event <= LastTidiedEvent; ++event) {
@@ -313,6 +349,7 @@ void TSoundPage::ShowName(int event, const QString& name)
 {
     lbl_Sound[event]->SetCaption(name);
     lbl_Sound[event]->setToolTip(name);
+    lbl_Sound[event]->setAccessibleName(tr("%1 sound: %2").arg(EventNames[event], name.isEmpty() ? tr("none") : name));
 }
 
 int TSoundPage::EventOfLabel(const QWidget* widget) const

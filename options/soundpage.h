@@ -58,6 +58,7 @@ private:
     void CreateDropTargets();
     void CreateSwitch(bool waveDeviceAvailable);
     void CreateMenu(bool waveDeviceAvailable);
+    void CreateKeys();
     TLabel3d* AddLabel(const QString& name, const QRect& bounds);
     void ShowName(int event, const QString& name);
     int EventOfLabel(const QWidget* widget) const;

@@ -80,6 +80,7 @@ void Tfrm_About::CreateControls()
     card_->move(Carddeck1Place);
     card_->SetCardBack(MonogramBack);
     card_->SetCardNum(0);
+    card_->setAccessibleName(tr("Card back with the Brackwater monogram"));
 
     okButton_ = new QPushButton(QStringLiteral("&OK"), this);
     okButton_->setObjectName(QStringLiteral("btn_OK"));

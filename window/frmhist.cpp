@@ -89,8 +89,10 @@ void Tfrm_Hist::CreateControls()
     CreateGrid();
     CreatePanels();
     CreateButtons();
-    setTabOrder(historyGrid_, okButton_);
-    setTabOrder(okButton_, zeroButton_);
+    // Screen order: Zero stands left of OK.
+    setTabOrder(historyGrid_, zeroButton_);
+    setTabOrder(zeroButton_, okButton_);
+    historyGrid_->setAccessibleName(tr("Results by draw pile start number"));
 }
 
 void Tfrm_Hist::CreateGrid()

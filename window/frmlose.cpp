@@ -62,6 +62,7 @@ void Tfrm_lose::CreateControls()
     card_->move(Carddeck1Place);
     card_->SetCardBack(LoseBack);
     card_->SetCardNum(JokerCard);
+    card_->setAccessibleName(tr("Joker"));
 
     bevel_ = new TBevel(this);
     bevel_->setObjectName(QStringLiteral("Bevel1"));
@@ -79,6 +80,7 @@ void Tfrm_lose::CreateControls()
     okButton_->setDefault(true);
     SetButtonGlyph(*okButton_, QStringLiteral("TICK"), QString());
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
+    okButton_->setFocus();
 }
 
 void Tfrm_lose::ShowResult(int drawStart, int cardsLeft)

@@ -64,6 +64,7 @@ void Tfrm_Player::CreateControls()
     icon_->setObjectName(QStringLiteral("Image1"));
     icon_->setGeometry(ImageBounds);
     icon_->SetPicture(LoadPicture(QStringLiteral("PLAYERICON")));
+    icon_->setAccessibleName(tr("Player"));
 
     descLabel_ = new QLabel(QStringLiteral("Brackwater"), this);
     descLabel_->setObjectName(QStringLiteral("lbl_Desc"));
@@ -93,11 +94,14 @@ void Tfrm_Player::CreateNameBox()
     nameEdit_->setGeometry(0, 0, NameBoxBounds.width(), EditLineHeight);
     nameEdit_->installEventFilter(this);
     playerBox_->setFocusProxy(nameEdit_);
+    nameEdit_->setAccessibleName(tr("Player name"));
+    nameEdit_->setAccessibleDescription(tr("Type a name, or pick one of the players below with the arrow keys"));
 
     nameList_ = new QListWidget(playerBox_);
     nameList_->setObjectName(QStringLiteral("cmb_PlayerList"));
     nameList_->setGeometry(0, EditLineHeight, NameBoxBounds.width(), NameBoxBounds.height() - EditLineHeight);
     nameList_->setFocusPolicy(Qt::NoFocus);
+    nameList_->setAccessibleName(tr("Players"));
     nameList_->setSelectionMode(QAbstractItemView::SingleSelection);
     nameList_->setUniformItemSizes(true);
 

@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QFrame>
@@ -134,6 +135,21 @@ TEST_F(CardBackPageTest, ANewBackIsAppliedBeforeOk)
     EXPECT_EQ(settings.CardBack, 12);
     EXPECT_EQ(Find<QFrame>("bvlCard")->pos(), QPoint(444 - 4, 130 - 4));
     Click("btn_OK");
+    EXPECT_EQ(host.Calls, QStringList({"ApplyCardBack", "ApplyCardBack"}));
+}
+
+TEST_F(CardBackPageTest, SpaceOrReturnOnAFocusedBackChoosesIt)
+{
+    settings.CardBack = 8;
+    Show();
+    ShowPage(CardBacksPage);
+    auto* three = Find<TCarddeck>("card_select3");
+    three->setFocus();
+    QTest::keyClick(three, Qt::Key_Space);
+    EXPECT_EQ(settings.CardBack, 3);
+    QTest::keyClick(three, Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(settings.CardBack, 4) << "Tab goes on to the next back";
     EXPECT_EQ(host.Calls, QStringList({"ApplyCardBack", "ApplyCardBack"}));
 }
 

@@ -185,6 +185,25 @@ TEST_F(SoundPageTest, AFileDroppedOnALabelIsAssignedToItsEvent)
 }
 
 // Names survive every later showing of the dialog, which tidies them.
+// What a drag does, the keys do: Return gives the focused event the chosen
+// file, Delete takes it away, Return in the list plays the file.
+TEST_F(SoundPageTest, KeysAssignClearAndPlayWithoutDragging)
+{
+    ShowSoundPage();
+    Files()->setCurrentItem(Files()->findItems(QStringLiteral("Ding.wav"), Qt::MatchExactly).first());
+    SoundLabel(Undo)->setFocus();
+    QTest::keyClick(SoundLabel(Undo), Qt::Key_Return);
+    EXPECT_EQ(Stored(Undo), QStringLiteral("Ding"));
+    EXPECT_EQ(SoundLabel(Undo)->accessibleName(), QStringLiteral("Undo sound: Ding"));
+
+    QTest::keyClick(SoundLabel(Undo), Qt::Key_Delete);
+    EXPECT_EQ(Stored(Undo), QString());
+    EXPECT_EQ(SoundLabel(Undo)->accessibleName(), QStringLiteral("Undo sound: none"));
+
+    QTest::keyClick(Files(), Qt::Key_Return);
+    EXPECT_EQ(player.Played, QStringList({FolderWithSeparator() + "Ding.wav"}));
+}
+
 TEST_F(SoundPageTest, DottedAndLongNamesAreKeptWholeAcrossShowings)
 {
     ShowSoundPage();

@@ -120,7 +120,7 @@ TEST_F(HistoryDialogTest, LayoutOfTheDesign)
     EXPECT_EQ(ok->text(), QStringLiteral("&OK"));
     EXPECT_FALSE(zero->icon().isNull());
     EXPECT_FALSE(ok->icon().isNull());
-    EXPECT_EQ(TabStopsAfter(*dialog.findChild<TStringGrid*>(), 2), (std::vector<QWidget*>{ok, zero}));
+    EXPECT_EQ(TabStopsAfter(*dialog.findChild<TStringGrid*>(), 2), (std::vector<QWidget*>{zero, ok}));
 
     QTest::mouseClick(ok, Qt::LeftButton);
     EXPECT_FALSE(dialog.isVisible());
