@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "controls/accessiblecontrols.h"
 #include "controls/carddeck.h"
 #include "controls/glyphs.h"
 #include "controls/image.h"
@@ -107,6 +108,8 @@ QPushButton* MakeShiftButton(QWidget* parent, const char* name, const QRect& bou
 TCardTable::TCardTable(const GameSettings& settings, TTableHost& host, QWidget* parent)
     : QWidget(parent), settings_(settings), host_(host)
 {
+    // Before any control exists: assistive tools cache what they first see.
+    InstallControlAccessibility();
     setObjectName(QStringLiteral("client"));
     setFixedSize(TableWidth, TableHeight);
     CreatePanels();

@@ -4,7 +4,6 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "controls/accessiblecontrols.h"
 #include "controls/carddeck.h"
 #include "table/cardtable.h"
 #include "table/focusmark.h"
@@ -20,7 +19,6 @@ TTableAccess::TTableAccess(TCardTable& table, const GameSettings& settings)
       narrator_(new TTableNarrator(table, settings)),
       keys_(new TTableKeys(table, *focus_))
 {
-    InstallControlAccessibility();
     // Every card of the table answers a press but those of the peek display.
     for (TCarddeck* card : table.findChildren<TCarddeck*>())
         card->SetPressable(!card->objectName().startsWith(QLatin1String("cardPeek")));
