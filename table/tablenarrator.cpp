@@ -42,7 +42,7 @@ TTableNarrator::TTableNarrator(TCardTable& table, const GameSettings& settings)
     for (const auto& [name, text] : fixedNames)
         if (QWidget* widget = Child(QLatin1String(name)))
             widget->setAccessibleName(text);
-    Refresh();
+    RefreshNow();
 }
 
 QWidget* TTableNarrator::Child(const QString& name) const
@@ -64,6 +64,15 @@ int TTableNarrator::VisibleCount(const char* prefix) const
 
 void TTableNarrator::Refresh()
 {
+    if (refreshQueued_)
+        return;
+    refreshQueued_ = true;
+    QTimer::singleShot(0, this, &TTableNarrator::RefreshNow);
+}
+
+void TTableNarrator::RefreshNow()
+{
+    refreshQueued_ = false;
     NameStacks();
     NameSpots();
     NameFans();
@@ -149,7 +158,7 @@ void TTableNarrator::CardRaised(CardCode code)
 void TTableNarrator::PlaysShown(int count)
 {
     plays_ = count;
-    NameCounters();
+    Refresh();
 }
 
 // The words wait for the end of the move, when the table shows its outcome;

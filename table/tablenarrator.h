@@ -31,8 +31,11 @@ class TTableNarrator final : public QObject {
 public:
     TTableNarrator(TCardTable& table, const GameSettings& settings);
 
-    // Names every control after the table changed.
+    // Names every control once the table has changed: at the next pass of the
+    // message loop, so that a deal of a hundred cards names them once a frame
+    // rather than a hundred times.
     void Refresh();
+    void RefreshNow();
     void CardShown(CardGroup group, int index, CardCode code);
     void CardRaised(CardCode code);
     void PlaysShown(int count);
@@ -64,6 +67,7 @@ private:
     QPointer<QWidget> focused_;
     std::vector<SoundEvent> pending_;
     bool flushQueued_ = false;
+    bool refreshQueued_ = false;
     int lastStack_ = 0;
     CardCode lastPlaced_ = NoCard;
     CardCode lastOnTable_ = NoCard;  // a peek shows the card under the top here
