@@ -17,11 +17,13 @@ TTableAccess::TTableAccess(TCardTable& table, const GameSettings& settings)
       focus_(new TTableFocus(table)),
       mark_(new TFocusMark(table)),
       narrator_(new TTableNarrator(table, settings)),
-      keys_(new TTableKeys(table, *focus_))
+      keys_(new TTableKeys(table, *focus_)),
+      peekPanel_(table.findChild<QWidget*>(QStringLiteral("panPeek")))
 {
     // Every card of the table answers a press but those of the peek display.
     for (TCarddeck* card : table.findChildren<TCarddeck*>())
         card->SetPressable(!card->objectName().startsWith(QLatin1String("cardPeek")));
+    PlaceMark();
     connect(focus_, &TTableFocus::Changed, this, &TTableAccess::FocusChanged);
     connect(keys_, &TTableKeys::KeyUsed, this, [this] { ShowMark(true); });
     connect(keys_, &TTableKeys::MouseUsed, this, [this] { ShowMark(false); });
@@ -73,7 +75,7 @@ void TTableAccess::FocusChanged()
     QWidget* widget = focus_->CurrentWidget();
     narrator_->FocusMoved(widget);
     if (markShown_)
-        mark_->Surround(focus_->MarkRect());
+        PlaceMark();
     if (!widget || widget->hasFocus())
         return;
     widget->setFocus(Qt::OtherFocusReason);
@@ -89,6 +91,14 @@ void TTableAccess::ShowMark(bool shown)
 {
     markShown_ = shown;
     if (shown)
-        mark_->Surround(focus_->MarkRect());
+        PlaceMark();
     mark_->setVisible(shown && focus_->CurrentWidget());
+}
+
+// Above every card, but under the peek display while it lasts.
+void TTableAccess::PlaceMark()
+{
+    mark_->Surround(focus_->MarkRect());
+    if (peekPanel_)
+        mark_->stackUnder(peekPanel_);
 }

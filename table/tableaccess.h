@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+class QWidget;
+
 #include "engine/cardcode.h"
 #include "engine/gamesettings.h"
 #include "engine/gameview.h"
@@ -37,12 +39,14 @@ public:
 private:
     void FocusChanged();
     void ShowMark(bool shown);
+    void PlaceMark();
 
     TCardTable& table_;
     TTableFocus* focus_;
     TFocusMark* mark_;
     TTableNarrator* narrator_;
     TTableKeys* keys_;
+    QWidget* peekPanel_;
     bool settleQueued_ = false;
     bool markShown_ = false;
 };
