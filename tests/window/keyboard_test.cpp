@@ -106,6 +106,7 @@ TEST_F(KeyboardTest, TheTestDeckIsWonWithKeysAlone)
 {
     window->GameEngine().NewGame();
     int moves = 0;
+    int choices = 0;
     while (State().CardsLeft > 0 && moves++ < 500) {
         const std::optional<TablePlace> wanted = WantedPlace(State());
         if (!wanted) {
@@ -118,12 +119,16 @@ TEST_F(KeyboardTest, TheTestDeckIsWonWithKeysAlone)
             return;
         Press(Qt::Key_Return);
         if (State().Raised) {
-            // The mark goes to the stack choice at once.
+            // The mark goes to the stack choice at once, and the choice is told.
             EXPECT_EQ(Focus().Current().kind, Kind::Stack);
+            EXPECT_TRUE(Narrator().LastAnnouncement().startsWith(QStringLiteral("Two stacks want the ")));
             Press(Qt::Key_Space);
+            ++choices;
         }
     }
+    EXPECT_GT(choices, 0) << "the test deck asks for a choice of stacks";
     EXPECT_EQ(State().CardsLeft, 0);
+    EXPECT_TRUE(Narrator().LastAnnouncement().contains(QStringLiteral("You won!")));
     EXPECT_EQ(parts.player.History.Row(GameHistory::RowOf(State().DrawStart)).Won, 1) << "recorded as won";
 }
 
