@@ -26,7 +26,12 @@ TTableAccess::TTableAccess(TCardTable& table, const GameSettings& settings)
     PlaceMark();
     connect(focus_, &TTableFocus::Changed, this, &TTableAccess::FocusChanged);
     connect(keys_, &TTableKeys::KeyUsed, this, [this] { ShowMark(true); });
-    connect(keys_, &TTableKeys::MouseUsed, this, [this] { ShowMark(false); });
+    // The keys carry on from the place the mouse last pressed.
+    connect(keys_, &TTableKeys::MouseUsed, this, [this](QWidget* pressed) {
+        ShowMark(false);
+        if (const TablePlace place = focus_->PlaceOf(pressed); place.kind != TablePlace::Kind::None)
+            focus_->SetCurrent(place);
+    });
 }
 
 void TTableAccess::CardShown(CardGroup group, int index, CardCode code)

@@ -72,6 +72,16 @@ QWidget* TTableFocus::WidgetAt(const TablePlace& place) const
     return nullptr;
 }
 
+TablePlace TTableFocus::PlaceOf(const QWidget* widget) const
+{
+    if (!widget)
+        return {};
+    for (const TablePlace& place : ReadingOrder())
+        if (WidgetAt(place) == widget)
+            return place;
+    return {};
+}
+
 bool TTableFocus::IsAvailable(const TablePlace& place) const
 {
     QWidget* widget = WidgetAt(place);

@@ -33,6 +33,7 @@ public:
 
     bool IsAvailable(const TablePlace& place) const;
     QWidget* WidgetAt(const TablePlace& place) const;
+    TablePlace PlaceOf(const QWidget* widget) const;  // Kind::None for a control that is no place
     int PlayPileCount() const;
 
     void SetCurrent(const TablePlace& place);

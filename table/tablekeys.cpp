@@ -35,7 +35,7 @@ bool TTableKeys::eventFilter(QObject* watched, QEvent* event)
         return KeyRelease(static_cast<const QKeyEvent&>(*event));
     case QEvent::MouseButtonPress:
         if (watched != table_.window())
-            emit MouseUsed();
+            emit MouseUsed(qobject_cast<QWidget*>(watched));
         return false;
     default:
         return false;

@@ -6,6 +6,7 @@
 #include "table/tableplace.h"
 
 class QKeyEvent;
+class QWidget;
 class TCardTable;
 class TTableFocus;
 
@@ -28,7 +29,7 @@ public:
 
 signals:
     void KeyUsed();    // a key of the table was pressed
-    void MouseUsed();  // a mouse button was pressed on the table
+    void MouseUsed(QWidget* pressed);  // a mouse button was pressed on the table
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

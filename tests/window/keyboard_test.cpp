@@ -197,6 +197,7 @@ TEST_F(KeyboardTest, TheMarkFollowsThePlayAndShowsWhileTheKeyboardPlays)
 
     QTest::mouseClick(window->Table().findChild<QWidget*>(QStringLiteral("card_Table2")), Qt::LeftButton);
     EXPECT_FALSE(mark.isVisible()) << "the mouse took over";
+    EXPECT_EQ(Focus().Current(), (TablePlace{Kind::Spot, 2})) << "the keys go on from where the mouse pressed";
 }
 
 TEST_F(KeyboardTest, PeekIsHeldOrPressedTwice)
