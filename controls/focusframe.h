@@ -3,6 +3,6 @@
 class QPainter;
 class QWidget;
 
-// The desktop style's focus frame just inside a control that Tab reaches and
-// that draws itself.
+// The focus frame of a control that Tab reaches and that draws itself: a
+// dark and light outline just inside its edge.
 void PaintFocusFrame(QPainter& painter, const QWidget& control);

@@ -59,6 +59,7 @@ void Tfrm_About::CreateControls()
     aboutPanel_->setGeometry(PanAboutBounds);
     aboutPanel_->SetBevelOuter(TPanelBevel::bvLowered);
     aboutPanel_->SetBevelInner(TPanelBevel::bvRaised);
+    aboutPanel_->setAccessibleName(tr("About Brackwater"));
 
     bevel_ = new TBevel(aboutPanel_);
     bevel_->setObjectName(QStringLiteral("Bevel1"));

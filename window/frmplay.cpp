@@ -94,6 +94,7 @@ void Tfrm_Player::CreateNameBox()
     nameEdit_->setGeometry(0, 0, NameBoxBounds.width(), EditLineHeight);
     nameEdit_->installEventFilter(this);
     playerBox_->setFocusProxy(nameEdit_);
+    playerBox_->setAccessibleName(tr("Choose a player"));
     nameEdit_->setAccessibleName(tr("Player name"));
     nameEdit_->setAccessibleDescription(tr("Type a name, or pick one of the players below with the arrow keys"));
 
