@@ -1,5 +1,6 @@
 #include "table/tablefocus.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <limits>
 

@@ -1,6 +1,5 @@
 #include "table/tablenarrator.h"
 
-#include <QAccessible>
 #include <QTimer>
 #include <QWidget>
 
@@ -257,6 +256,4 @@ void TTableNarrator::Announce(const QString& text)
     if (target->accessibleDescription() == text)
         target->setAccessibleDescription({});  // the same words again are still news
     target->setAccessibleDescription(text);
-    QAccessibleEvent alert(target, QAccessible::Alert);
-    QAccessible::updateAccessibility(&alert);
 }

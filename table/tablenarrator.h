@@ -1,12 +1,12 @@
 #pragma once
 
+#include <vector>
+
 #include <QHash>
 #include <QObject>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
-
-#include <vector>
 
 #include "engine/cardcode.h"
 #include "engine/gamesettings.h"
@@ -20,11 +20,11 @@ class TCardTable;
 // kept current with the game ("Queen of Hearts, table spot 12"), and each
 // move is announced on the control the keyboard is on.
 //
-// Qt 6.4 has no announcement event, and its Linux bridge drops Alert events.
-// A change of the focused object's description is what AT-SPI passes on and
-// a screen reader speaks, so an announcement becomes the description of the
-// focused control; an Alert event is raised as well for the bridges that
-// read alerts.
+// Qt 6.4 has no announcement event; its Linux bridge drops Alert events and
+// its Windows bridge only plays the system's alert sound for them. A change
+// of the focused object's description is what AT-SPI passes on and a screen
+// reader speaks, so an announcement becomes the description of the focused
+// control.
 class TTableNarrator final : public QObject {
     Q_OBJECT
 
