@@ -33,6 +33,8 @@ class Label3dAccessible final : public QAccessibleWidget {
 public:
     explicit Label3dAccessible(TLabel3d* label) : QAccessibleWidget(label, QAccessible::StaticText), label_(label) {}
 
+    QAccessible::Role role() const override { return label_->Pressable() ? QAccessible::Button : QAccessible::StaticText; }
+
     QString text(QAccessible::Text kind) const override
     {
         const QString own = QAccessibleWidget::text(kind);

@@ -51,6 +51,11 @@ public:
     int Tag() const { return tag_; }
     void SetTag(int tag) { tag_ = tag; }
 
+    // Whether clicking the label does something: assistive tools then offer
+    // it as a button rather than as text.
+    bool Pressable() const { return pressable_; }
+    void SetPressable(bool value) { pressable_ = value; }
+
 signals:
     void MouseDown(TLabel3d* sender, Qt::MouseButton button);
     void MouseUp(TLabel3d* sender, Qt::MouseButton button);
@@ -89,6 +94,7 @@ private:
     QColor color_;
     QColor fontColor_ = Qt::black;
     int tag_ = 0;
+    bool pressable_ = false;
     TClickRule clicks_;
 };
 

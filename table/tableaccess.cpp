@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "controls/carddeck.h"
+#include "controls/label3d.h"
 #include "table/cardtable.h"
 #include "table/focusmark.h"
 #include "table/tablefocus.h"
@@ -23,6 +24,9 @@ TTableAccess::TTableAccess(TCardTable& table, const GameSettings& settings)
     // Every card of the table answers a press but those of the peek display.
     for (TCarddeck* card : table.findChildren<TCarddeck*>())
         card->SetPressable(!card->objectName().startsWith(QLatin1String("cardPeek")));
+    // A stack's label stands for the stack while it is empty.
+    for (TLabel3d* label : table.findChildren<TLabel3d*>())
+        label->SetPressable(label->objectName().startsWith(QLatin1String("lbl_Stack")));
     PlaceMark();
     connect(focus_, &TTableFocus::Changed, this, &TTableAccess::FocusChanged);
     connect(keys_, &TTableKeys::KeyUsed, this, [this] { ShowMark(true); });

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -24,6 +25,7 @@ TMainMenus::TMainMenus(QMainWindow& window)
 {
     QMenuBar* bar = window.menuBar();
     bar->setObjectName(QStringLiteral("mnu_Main"));
+    bar->setAccessibleName(QCoreApplication::translate("TMainMenus", "Menu bar"));
     // Menus keep the desktop's menu font rather than the window font.
     QFont menuFont = QApplication::font(bar);
     menuFont.setResolveMask(QFont::AllPropertiesResolved);

@@ -246,6 +246,8 @@ TEST_F(KeyboardTest, EveryCardIsNamedByRankSuitAndPlace)
     EXPECT_EQ(NameOf(window->Table().findChild<QWidget*>(QStringLiteral("card_Drawpile"))), QStringLiteral("Draw pile, 8 cards"));
     EXPECT_EQ(NameOf(window->Table().findChild<QWidget*>(QStringLiteral("lbl_Stack2"))),
               QStringLiteral("Kings stack of Hearts, next King"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(window->Table().findChild<QWidget*>(QStringLiteral("lbl_Stack2")))->role(),
+              QAccessible::Button) << "an empty stack is pressed through its label";
 }
 
 TEST_F(KeyboardTest, MovesAreAnnouncedOnTheFocusedPlace)
