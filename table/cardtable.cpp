@@ -14,7 +14,9 @@
 #include "controls/tcolor.h"
 #include "controls/uifonts.h"
 #include "controls/widgetmaker.h"
+#include "table/carddrag.h"
 #include "table/counterdigit.h"
+#include "table/stackoutline.h"
 #include "table/tablehost.h"
 
 namespace {
@@ -110,6 +112,13 @@ TCardTable::TCardTable(const GameSettings& settings, TTableHost& host, QWidget* 
     setFixedSize(TableWidth, TableHeight);
     CreatePanels();
     FitStackLabels();
+    TStackOutline::AddToStacks(settings_, stackLabels_, stackCards_);
+    drag_ = new TCardDrag(*this, spotCards_, playPileCards_, stackLabels_);
+}
+
+QWidget& TCardTable::BareTable() const
+{
+    return *spotsPanel_;
 }
 
 TCardTable::~TCardTable()

@@ -11,6 +11,7 @@
 
 class QLabel;
 class QPushButton;
+class TCardDrag;
 class TCarddeck;
 class TImage;
 class TLabel3d;
@@ -43,6 +44,8 @@ public:
     void FitStackLabels();
 
     int DrawPileCountShown() const { return drawPileCountShown_; }
+    QWidget& BareTable() const;  // the spots' panel, where no card lies
+    TCardDrag& Drag() const { return *drag_; }
 
     // The view the game drives.
     void ShowCard(CardGroup group, int index, CardCode code) override;
@@ -117,6 +120,7 @@ private:
     TImage* drawTens_ = nullptr;
     TImage* drawOnes_ = nullptr;
 
+    TCardDrag* drag_ = nullptr;
     int drawPileCountShown_ = 0;
     bool busy_ = false;
 };

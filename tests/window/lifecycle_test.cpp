@@ -71,6 +71,9 @@ void TypeAndAccept(Tfrm_Player& dialog, const QString& name)
     dialog.findChild<QPushButton*>(QStringLiteral("btn_OK"))->click();
 }
 
+// The start re-checks the window's place until its frame is known, within this time.
+constexpr int FrameSettleMs = 200;
+
 class LifeCycleTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(folder.isValid()); }
@@ -143,6 +146,8 @@ TEST_F(LifeCycleTest, SettingsAndPositionSurviveARestart)
     Start();
     settings.TableColor = 0x008000;
     settings.Level = LevelEasy;
+    // As a player would, only once the window has settled where the start put it.
+    QTest::qWait(FrameSettleMs);
     window->move(40, 50);
     window->findChild<QAction*>(QStringLiteral("mnu_Exit"))->trigger();
     EXPECT_TRUE(window->IsEnding());
