@@ -14,6 +14,7 @@
 #include "tests/e2e/gameplan.h"
 #include "tests/e2e/inilookup.h"
 #include "tests/e2e/programcopy.h"
+#include "tests/e2e/tablepoints.h"
 #include "tests/e2e/xdriver.h"
 
 // Readable points and sizes in failure messages.
@@ -211,6 +212,29 @@ TEST_F(EndToEndTest, AWonGameEndsInTheWonDisplayAndIsSavedAsWon)
     EXPECT_EQ(Saved("HGame1"), "1");
     EXPECT_EQ(Saved("HWon1"), "1");
     EXPECT_EQ(Saved("HLeft1"), "0");
+}
+
+TEST_F(EndToEndTest, AGameInProgressComesBackAfterARestartToThePixel)
+{
+    int moves = 0;
+    const GamePlan plan =
+        GamePlan::Play(Player.toStdString(), PlayStyle::Greedy, {}, [&](const GameState&) { return ++moves == 5; });
+    ASSERT_FALSE(plan.finished);
+    ASSERT_EQ(plan.clicks.size(), 5U);
+
+    StartAndChoose(Player);
+    PlayWholeGame(plan);
+    const QRect client(screen.ScreenPointOf({0, 0}), QSize(MainClientWidth, MainClientHeight));
+    std::this_thread::sleep_for(std::chrono::milliseconds(5 * ClickPauseMs));
+    const QImage before = x.Grab().copy(client);
+    ExitAndCheck();
+    EXPECT_EQ(Saved("Game Saved"), "1");
+
+    StartAndChoose({});
+    const QImage after = x.WaitForScreen([&](const QImage& s) { return s.copy(client) == before; }, ExitTimeoutMs);
+    ASSERT_FALSE(after.isNull()) << "the table after the restart differs from the one left";
+    ExitAndCheck();
+    EXPECT_EQ(Saved("HGame1"), "(missing)") << "carrying on is not a finished game";
 }
 
 }  // namespace
