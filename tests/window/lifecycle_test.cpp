@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -17,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include "controls/carddeck.h"
 #include "window/frmlose.h"
 #include "window/frmmain.h"
 #include "options/frmoptn.h"
@@ -161,6 +163,35 @@ TEST_F(LifeCycleTest, SettingsAndPositionSurviveARestart)
     EXPECT_EQ(settings.TableColor, 0x008000u);
     EXPECT_EQ(settings.Level, LevelEasy);
     EXPECT_EQ(window->pos(), QPoint(40, 50));
+}
+
+TEST_F(LifeCycleTest, TheGameInProgressComesBackAtTheNextStartUnlessTheOptionIsOff)
+{
+    const auto deals = [this] {
+        return std::count(window->sounds.begin(), window->sounds.end(), static_cast<int>(SoundEvent::ShuffleDeck));
+    };
+    const auto exitAndRestart = [this] {
+        window->findChild<QAction*>(QStringLiteral("mnu_Exit"))->trigger();
+        Answer<Tfrm_Player>([](Tfrm_Player& dialog) { dialog.findChild<QPushButton*>(QStringLiteral("btn_OK"))->click(); });
+        Restart();
+    };
+    Answer<Tfrm_Player>([](Tfrm_Player& dialog) { TypeAndAccept(dialog, QStringLiteral("Ann")); });
+    Start();
+    QTest::mouseClick(window->findChild<TCarddeck*>(QStringLiteral("card_Drawpile")), Qt::LeftButton);
+    const GameState left = window->GameEngine().State();
+    exitAndRestart();
+    const GameState& back = window->GameEngine().State();
+    EXPECT_EQ(deals(), 0) << "carried on, not dealt";
+    EXPECT_EQ(back.TablePile, left.TablePile);
+    EXPECT_EQ(back.DrawCount, left.DrawCount);
+    EXPECT_EQ(back.ActiveSpot, left.ActiveSpot);
+    EXPECT_TRUE(window->GameEngine().CanUndo());
+    EXPECT_TRUE(window->findChild<QAction*>(QStringLiteral("mnu_Undo"))->isEnabled());
+
+    settings.ResumeGame = false;
+    exitAndRestart();
+    EXPECT_EQ(deals(), 1);
+    EXPECT_FALSE(FileText().contains(QStringLiteral("Game Saved"))) << "nothing kept with the option off";
 }
 
 TEST_F(LifeCycleTest, ClosingDuringTheFirstDealEndsOnceTheDealStopsAndSaves)
