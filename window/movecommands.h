@@ -21,8 +21,11 @@ class TMoveCommands final : public QObject {
     Q_OBJECT
 
 public:
-    // Milliseconds between two cards of a play-out, about a card a frame of
-    // a quick hand: each card is seen and heard on its way.
+    // Milliseconds between two cards of a play-out. A deal lays its 104
+    // cards in under two milliseconds (bench/table_bench), far too fast to
+    // follow one card; this pace shows each card on its way, a whole table
+    // in about six seconds. With sounds on, each card's sound is also heard
+    // to its end, as every event sound is.
     static constexpr int PlayOutStepMs = 60;
 
     // `acceptsInput` says whether the window takes commands now (no deal, not
