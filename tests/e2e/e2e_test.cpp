@@ -237,4 +237,40 @@ TEST_F(EndToEndTest, AGameInProgressComesBackAfterARestartToThePixel)
     EXPECT_EQ(Saved("HGame1"), "(missing)") << "carrying on is not a finished game";
 }
 
+// The i-th card name (from 1) of a kept game's "Game Stacks" key.
+std::string StackWants(const std::string& stacks, int stack)
+{
+    constexpr int nameWidth = 3;  // two letters and a space
+    return stacks.substr(static_cast<std::size_t>((stack - 1) * nameWidth), 2);
+}
+
+TEST_F(EndToEndTest, ACardTwoStacksWantIsDraggedToTheOneThePlayerChooses)
+{
+    // Up to the first card both stacks of its suit want; the plan gives it to the Aces.
+    const GamePlan full = GamePlan::Play(Player.toStdString(), PlayStyle::Greedy);
+    std::size_t choice = 1;
+    while (choice < full.clicks.size() && full.clicks[choice].target != PlannedClick::Target::Stack)
+        ++choice;
+    ASSERT_LT(choice, full.clicks.size()) << "the test deck never offers the choice";
+    const int aces = full.clicks[choice].index;
+    const int kings = aces - KingsStacks;  // the same suit's Kings stack
+
+    StartAndChoose(Player);
+    GamePlan upToTheChoice;
+    upToTheChoice.clicks.assign(full.clicks.begin(), full.clicks.begin() + static_cast<std::ptrdiff_t>(choice));
+    PlayWholeGame(upToTheChoice);
+    std::this_thread::sleep_for(std::chrono::milliseconds(5 * ClickPauseMs));
+    const std::string before = Saved("Game Stacks");
+    ASSERT_EQ(StackWants(before, kings), StackWants(before, aces)) << before;
+
+    const PlannedClick raised = full.clicks[choice - 1];
+    x.Drag(screen.ScreenPointOf(ClientPointOf(raised)),
+           screen.ScreenPointOf(ClientPointOf({PlannedClick::Target::Stack, kings, 0})));
+    std::this_thread::sleep_for(std::chrono::milliseconds(5 * ClickPauseMs));
+    const std::string after = Saved("Game Stacks");
+    EXPECT_NE(StackWants(after, kings), StackWants(before, kings)) << "the Kings stack did not take the card";
+    EXPECT_EQ(StackWants(after, aces), StackWants(before, aces)) << "the Aces stack took it";
+    ExitAndCheck();
+}
+
 }  // namespace
