@@ -8,6 +8,8 @@
 
 #include <unistd.h>
 
+#include "engine/game.h"
+#include "engine/nullview.h"
 #include "store/settingsstore.h"
 
 namespace fs = std::filesystem;
@@ -101,5 +103,43 @@ void BM_SaveSettingsUnchanged(benchmark::State& state)
         store.SaveSettings(Player, SettingsWithSounds(), FullHistory(), {50, 50});
 }
 BENCHMARK(BM_SaveSettingsUnchanged)->Unit(benchmark::kMicrosecond);
+
+// A game half played with every move kept for undo: what the program writes
+// after each move when the game is to be resumed.
+SavedGame HalfPlayedGame()
+{
+    NullView view;
+    ::Player player{"PlumbLine", {}, {}};
+    player.Settings.UndoEveryMove = true;
+    Game game(view, player);
+    game.NewGame();
+    while (game.State().DrawCount > 1) {
+        for (int spot = 1; spot <= SpotCount; ++spot)
+            game.SelectTableCard(spot);
+        game.DrawCard();
+    }
+    return game.Save();
+}
+
+// The write after a move: the kept game replaced in the file (fsync included),
+// then the check that runs before it.
+void BM_SaveGame(benchmark::State& state)
+{
+    HundredPlayers file;
+    TSettingsStore store(file.File());
+    const SavedGame game = HalfPlayedGame();
+    for (auto _ : state)
+        store.SaveGame(Player, game);
+    state.counters["undo_steps"] = static_cast<double>(game.undo.size());
+}
+BENCHMARK(BM_SaveGame)->Unit(benchmark::kMicrosecond);
+
+void BM_CheckSavedGame(benchmark::State& state)
+{
+    const SavedGame game = HalfPlayedGame();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(IsPlayable(game));
+}
+BENCHMARK(BM_CheckSavedGame)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

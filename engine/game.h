@@ -3,12 +3,14 @@
 #include <functional>
 #include <string>
 #include <variant>
+#include <vector>
 
 #include "engine/deck.h"
 #include "engine/gamestate.h"
 #include "engine/gameview.h"
 #include "engine/player.h"
 #include "engine/random.h"
+#include "engine/savedgame.h"
 #include "engine/wondisplay.h"
 
 // One game of Brackwater: its state, the deck and the deal. Every change of
@@ -54,7 +56,29 @@ public:
     void StartPeek(int spot);              // right button down on a table card
     void EndPeek();                        // right button up, or the pointer over bare panel
     void UndoMove();
-    bool CanUndo() const { return !std::holds_alternative<NothingToUndo>(state_.Undo); }
+    bool CanUndo() const;
+    // Redo is offered only when the player undoes every move; any new move
+    // forgets what was undone.
+    void RedoMove();
+    bool CanRedo() const;
+    // Takes back the move a record describes, as undo does, without sound.
+    void TakeBack(const UndoRecord& record);
+    // The most moves kept for undo; older ones are forgotten.
+    static constexpr std::size_t MostUndoSteps = 1000;
+    const std::vector<UndoRecord>& UndoSteps() const { return undoSteps_; }
+
+    // Won, or lost: nothing can be played or drawn any more.
+    bool IsOver() const;
+    // Whether the rest of the game needs no decision (engine/playout.h), and
+    // one play of it: false when there was nothing to play.
+    bool CanPlayOut() const;
+    bool PlayOutStep();
+
+    // The game in progress, to be kept between runs; only between moves.
+    SavedGame Save() const;
+    // Carries on a kept game, shown whole; false, and nothing changed, when
+    // it is not a position the rules can play on.
+    bool Resume(const SavedGame& saved);
     void WonTimerTick();                   // the won display's ripple, every 100 ms
 
     const WonDisplay& Won() const { return won_; }
@@ -81,7 +105,16 @@ private:
     void DropSelection();
     void RemoveFromTable(int spot);
     void RemoveFromPlayPile(int index);
-    void ShiftPlayPile(ShiftDirection direction);
+    void ShiftPlayPile(ShiftDirection direction, bool remember);
+    void Draw(bool drawTop);
+    void RecordUndo(const UndoRecord& record);
+    void ForgetMoves();
+    void Redo(const DrawUndo& record);
+    void Redo(const ShiftUndo& record);
+    void Redo(const TablePlayUndo& record);
+    void Redo(const PlayPilePlayUndo& record);
+    void Redo(const NothingToUndo&) {}
+    void ShowPosition();
     void SetShiftShown(bool shown);
     void Undo(const DrawUndo& undo);
     void Undo(const ShiftUndo& undo);
@@ -105,4 +138,8 @@ private:
     int deals_ = 0;
     GameState state_;
     WonDisplay won_;
+    // Every move's record, oldest first: the last one alone with the classic undo.
+    std::vector<UndoRecord> undoSteps_;
+    std::vector<UndoRecord> redoSteps_;
+    bool redoing_ = false;
 };

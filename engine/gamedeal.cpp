@@ -56,7 +56,7 @@ void Game::ResetTable()
     s.SelKind = SelectionKind::None;
     s.SelPos = 0;
     s.SelCard = NoCard;
-    s.Undo = NothingToUndo{};
+    ForgetMoves();
     s.PeekSpot = 0;
     view_.HidePeekPanel();
     s.PlayCount = 0;

@@ -5,13 +5,13 @@ void Game::CheckEndOfGame()
 {
     GameState& s = state_;
     if (s.CardsLeft == 0) {
-        s.Undo = NothingToUndo{};
+        ForgetMoves();
         // Recorded (and saved) before the won display, whose pauses a close
         // or a crash could otherwise cut short, losing the win.
         RecordResult();
         won_.Run(s);
     } else if (s.PlaysCount == 0 && s.DrawCount == 0) {
-        s.Undo = NothingToUndo{};
+        ForgetMoves();
         view_.SetUndoEnabled(false);
         view_.PlaySoundEvent(SoundEvent::LoseGame);
         // Recorded (and saved) before the dialog waits for the player, so a
@@ -27,6 +27,12 @@ void Game::RecordResult()
         return;
     history_.RecordResult(state_.DrawStart, state_.CardsLeft);
     view_.ResultRecorded();
+}
+
+bool Game::IsOver() const
+{
+    return state_.DrawCount >= 0 && !state_.Dealing
+        && (state_.CardsLeft == 0 || (state_.PlaysCount == 0 && state_.DrawCount == 0));
 }
 
 void Game::WonTimerTick()

@@ -77,10 +77,9 @@ void Game::PlayToStack(int stack)
 
     const auto stackPlace = static_cast<std::uint8_t>(stack);
     if (s.SelKind == SelectionKind::PlayPile)
-        s.Undo = PlayPilePlayUndo{stackPlace, s.StackNext[stack], s.PlayPile, s.PlayCount};
+        RecordUndo(PlayPilePlayUndo{stackPlace, s.StackNext[stack], s.PlayPile, s.PlayCount, s.SelPos});
     else
-        s.Undo = TablePlayUndo{card, s.SelPos, stackPlace, s.StackNext[stack]};
-    view_.SetUndoEnabled(true);
+        RecordUndo(TablePlayUndo{card, s.SelPos, stackPlace, s.StackNext[stack]});
 
     if (s.SelKind == SelectionKind::PlayPile)
         RemoveFromPlayPile(s.SelPos);
@@ -134,14 +133,17 @@ void Game::RemoveFromPlayPile(int index)
 
 void Game::DrawCard()
 {
+    Draw(settings_.DrawTop);
+}
+
+void Game::Draw(bool drawTop)
+{
     GameState& s = state_;
     if (s.DrawCount <= 0)
         return;
     view_.PlaySoundEvent(SoundEvent::DrawCard);
 
-    const bool drawTop = settings_.DrawTop;
-    s.Undo = DrawUndo{s.DrawnCard, s.ActiveSpot, drawTop, s.ShiftShown};
-    view_.SetUndoEnabled(true);
+    RecordUndo(DrawUndo{s.DrawnCard, s.ActiveSpot, drawTop, s.ShiftShown});
     DropSelection();
 
     if (s.DrawnCard != NoCard) {
@@ -172,24 +174,25 @@ void Game::DrawCard()
 void Game::ShiftPlayPileLeft()
 {
     if (state_.ShiftShown)
-        ShiftPlayPile(ShiftDirection::Left);
+        ShiftPlayPile(ShiftDirection::Left, true);
 }
 
 void Game::ShiftPlayPileRight()
 {
     if (state_.ShiftShown)
-        ShiftPlayPile(ShiftDirection::Right);
+        ShiftPlayPile(ShiftDirection::Right, true);
 }
 
 // Turns the fan by one card; which card ends on top decides what can be
-// played from the spot once the pile goes back to the table.
-void Game::ShiftPlayPile(ShiftDirection direction)
+// played from the spot once the pile goes back to the table. Undo turns it
+// back without remembering that as a move.
+void Game::ShiftPlayPile(ShiftDirection direction, bool remember)
 {
     GameState& s = state_;
     view_.PlaySoundEvent(SoundEvent::ShiftCards);
     DropSelection();
-    s.Undo = ShiftUndo{direction == ShiftDirection::Left};
-    view_.SetUndoEnabled(true);
+    if (remember)
+        RecordUndo(ShiftUndo{direction == ShiftDirection::Left});
     if (IsHard())
         SetShiftShown(false);
 

@@ -38,6 +38,9 @@ struct GameSettings {
     bool SoundOn = false;
     bool PeekAtAll = true;
     int SoundVolume = FullVolume;
+    bool ResumeGame = true;       // the game in progress comes back at the next start
+    bool UndoEveryMove = false;   // false: the classic single undo, no redo
+    bool StackOutlines = true;    // empty stack places show the suit and first rank they want
     // Indexed by sound event 1..12; index 0 is unused.
     std::array<std::string, SoundEventCount + 1> SoundName;
     std::array<std::string, SoundEventCount + 1> SoundPath;

@@ -1,16 +1,100 @@
-// Taking back the last move from its undo record.
+// Taking back moves from their undo records, and doing them again.
 #include "engine/game.h"
+
+// The classic undo keeps the last move alone and no redo; undoing every move
+// keeps them all, and a move made otherwise than by Redo forgets what was undone.
+void Game::RecordUndo(const UndoRecord& record)
+{
+    state_.Undo = record;
+    if (!settings_.UndoEveryMove)
+        undoSteps_.clear();
+    if (!redoing_)
+        redoSteps_.clear();
+    undoSteps_.push_back(record);
+    if (undoSteps_.size() > MostUndoSteps)
+        undoSteps_.erase(undoSteps_.begin());
+    view_.SetUndoEnabled(true);
+}
+
+void Game::ForgetMoves()
+{
+    state_.Undo = NothingToUndo{};
+    undoSteps_.clear();
+    redoSteps_.clear();
+}
+
+bool Game::CanUndo() const
+{
+    if (settings_.UndoEveryMove)
+        return !undoSteps_.empty();
+    return !std::holds_alternative<NothingToUndo>(state_.Undo);
+}
+
+bool Game::CanRedo() const
+{
+    return settings_.UndoEveryMove && !redoSteps_.empty();
+}
 
 void Game::UndoMove()
 {
     if (!CanUndo())
         return;
     view_.PlaySoundEvent(SoundEvent::Undo);
+    const UndoRecord record = settings_.UndoEveryMove ? undoSteps_.back() : state_.Undo;
+    TakeBack(record);
+    if (settings_.UndoEveryMove) {
+        undoSteps_.pop_back();
+        redoSteps_.push_back(record);
+    } else {
+        undoSteps_.clear();
+        redoSteps_.clear();
+    }
+    state_.Undo = settings_.UndoEveryMove && !undoSteps_.empty() ? undoSteps_.back() : UndoRecord{};
+    view_.SetUndoEnabled(CanUndo());
+}
+
+void Game::TakeBack(const UndoRecord& record)
+{
     DropSelection();
-    const UndoRecord record = state_.Undo;
     std::visit([this](const auto& undo) { Undo(undo); }, record);
-    state_.Undo = NothingToUndo{};
-    view_.SetUndoEnabled(false);
+}
+
+void Game::RedoMove()
+{
+    if (!CanRedo())
+        return;
+    const UndoRecord record = redoSteps_.back();
+    redoSteps_.pop_back();
+    redoing_ = true;
+    DropSelection();
+    std::visit([this](const auto& redo) { Redo(redo); }, record);
+    redoing_ = false;
+}
+
+void Game::Redo(const DrawUndo& record)
+{
+    Draw(record.DrawTop);
+}
+
+void Game::Redo(const ShiftUndo& record)
+{
+    ShiftPlayPile(record.Left ? ShiftDirection::Left : ShiftDirection::Right, true);
+}
+
+void Game::Redo(const TablePlayUndo& record)
+{
+    state_.SelKind = SelectionKind::Table;
+    state_.SelPos = record.Spot;
+    state_.SelCard = TopCard(record.Spot);
+    PlayToStack(record.Stack);
+}
+
+void Game::Redo(const PlayPilePlayUndo& record)
+{
+    state_.SelKind = SelectionKind::PlayPile;
+    state_.SelPos = record.Index;
+    state_.SelCard = state_.PlayPile[record.Index];
+    PlayToStack(record.Stack);
 }
 
 void Game::Undo(const DrawUndo& undo)
@@ -40,7 +124,7 @@ void Game::Undo(const DrawUndo& undo)
 
 void Game::Undo(const ShiftUndo& undo)
 {
-    ShiftPlayPile(undo.Left ? ShiftDirection::Right : ShiftDirection::Left);
+    ShiftPlayPile(undo.Left ? ShiftDirection::Right : ShiftDirection::Left, false);
     SetShiftShown(true);
 }
 

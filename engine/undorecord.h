@@ -6,7 +6,7 @@
 
 #include "engine/cardcode.h"
 
-// One level of undo: filled by a move before it changes anything, one type
+// A record of one move: filled by a move before it changes anything, one type
 // per kind of move, each holding what that move needs to be taken back.
 struct NothingToUndo {};
 
@@ -33,6 +33,7 @@ struct PlayPilePlayUndo {
     CardCode StackNext = NoCard;  // the stack's next card before the play
     std::array<CardCode, PileSlots + 1> PlayPile{};  // the pile before the play
     std::uint8_t PlayCount = 0;
+    std::uint8_t Index = 0;  // the place the card was played from, for redo
 };
 
 using UndoRecord = std::variant<NothingToUndo, DrawUndo, ShiftUndo, TablePlayUndo, PlayPilePlayUndo>;

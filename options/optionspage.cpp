@@ -1,7 +1,9 @@
 #include "options/optionspage.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QRadioButton>
 #include <QVariant>
 
@@ -27,7 +29,17 @@ const QRect LowerLeftNarrow{28, 70, NarrowControl, ControlHeight};
 const QRect UpperRightNarrow{110, 34, NarrowControl, ControlHeight};
 const QRect LowerRightNarrow{110, 68, NarrowControl, ControlHeight};
 
+// Below the four boxes, left of the dialog's buttons; a box without a title,
+// since a title line would not leave room for two rows.
+const QRect PlayBounds{26, 228, 272, 58};
+const QRect ResumeBounds{10, 8, 120, ControlHeight};
+const QRect OutlinesBounds{138, 8, 125, ControlHeight};
+const QRect UndoCaptionBounds{12, 32, 40, ControlHeight};
+const QRect UndoChoiceBounds{56, 29, 170, 23};
+
 constexpr int NoTag = -1;
+constexpr int LastMove = 0;  // the undo choices, in the order listed
+constexpr int EveryMove = 1;
 constexpr char TagProperty[] = "Tag";
 
 QGroupBox* MakeBox(QWidget* page, const char* name, const QString& title, const QPoint& place)
@@ -93,10 +105,34 @@ void TOptionsPage::CreateControls()
     for (QRadioButton* minimum : {radNone, rad20, rad25, rad30})
         connect(minimum, &QRadioButton::clicked, this,
                 [this, minimum] { ClickMinDraw(minimum->property(TagProperty).toInt()); });
+    CreatePlayControls();
+}
+
+void TOptionsPage::CreatePlayControls()
+{
+    boxPlay = MakeControl<QGroupBox>(this, "boxPlay", PlayBounds);
+    boxResume = MakeCheck(boxPlay, "boxResume", tr(" Resume game"), ResumeBounds);
+    boxResume->setToolTip(tr("The game in progress comes back at your next start"));
+    boxOutlines = MakeCheck(boxPlay, "boxOutlines", tr(" Stack outlines"), OutlinesBounds);
+    boxOutlines->setToolTip(tr("Empty stacks show the suit and the first card they take"));
+    auto* undoCaption = MakeControl<QLabel>(boxPlay, "lblUndo", UndoCaptionBounds);
+    undoCaption->setText(tr("Undo:"));
+    cmbUndo = MakeControl<QComboBox>(boxPlay, "cmbUndo", UndoChoiceBounds);
+    cmbUndo->addItems({tr("Last move (classic)"), tr("Every move")});
+    undoCaption->setBuddy(cmbUndo);
+    connect(boxResume, &QCheckBox::clicked, this, [this] { settings_.ResumeGame = boxResume->isChecked(); });
+    connect(boxOutlines, &QCheckBox::clicked, this, [this] {
+        settings_.StackOutlines = boxOutlines->isChecked();
+        host_.ApplyStackColor();  // repaints the stack columns, outlines and all
+    });
+    connect(cmbUndo, &QComboBox::activated, this, [this](int index) { settings_.UndoEveryMove = index == EveryMove; });
 }
 
 void TOptionsPage::ShowSettings()
 {
+    boxResume->setChecked(settings_.ResumeGame);
+    boxOutlines->setChecked(settings_.StackOutlines);
+    cmbUndo->setCurrentIndex(settings_.UndoEveryMove ? EveryMove : LastMove);
     CheckTagged(boxDrawPile, settings_.MinDrawPile);
     CheckTagged(boxDifficulty, settings_.Level);
     boxPeek->setChecked(settings_.PeekAtAll);

@@ -6,12 +6,13 @@
 
 class QAbstractButton;
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QRadioButton;
 class TOptionsHost;
 
 // The "Options" page: plays counter, peek, difficulty, where a drawn card
-// goes and the minimum draw pile. Each control writes its setting at once.
+// goes, the minimum draw pile, and how the game is played: resume, undo, outlines. Each control writes its setting at once.
 class TOptionsPage final : public QWidget {
     Q_OBJECT
 
@@ -35,6 +36,7 @@ private:
     void radPlaceTopClick();
     void radPlaceBottomClick();
     void ClickMinDraw(int tag);
+    void CreatePlayControls();
 
     GameSettings& settings_;
     TOptionsHost& host_;
@@ -53,4 +55,8 @@ private:
     QRadioButton* rad20 = nullptr;
     QRadioButton* rad25 = nullptr;
     QRadioButton* rad30 = nullptr;
+    QGroupBox* boxPlay = nullptr;
+    QCheckBox* boxResume = nullptr;
+    QCheckBox* boxOutlines = nullptr;
+    QComboBox* cmbUndo = nullptr;
 };

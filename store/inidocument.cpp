@@ -122,6 +122,18 @@ void TIniDocument::SetValue(std::string_view section, std::string_view key, std:
     lines.insert(lastKey.base(), MakeKeyLine(FirstLine(key), value));
 }
 
+void TIniDocument::EraseKeys(std::string_view section, std::string_view keyPrefix)
+{
+    const std::size_t found = FindSection(FoldedName(section));
+    if (found == NoSection)
+        return;
+    const std::string prefix = FoldCase(keyPrefix);
+    auto& lines = sections_[found].lines;
+    lines.erase(std::remove_if(lines.begin(), lines.end(),
+                               [&](const Line& line) { return line.isKey && line.key.starts_with(prefix); }),
+                lines.end());
+}
+
 void TIniDocument::EraseSection(std::string_view section)
 {
     const std::string folded = FoldedName(section);

@@ -35,6 +35,10 @@ public:
     // last key, or adds the section at the end of the file.
     void SetValue(std::string_view section, std::string_view key, std::string_view value);
 
+    // Removes the keys of a section whose names begin with the prefix
+    // (letter case not counting); other lines stay as they are.
+    void EraseKeys(std::string_view section, std::string_view keyPrefix);
+
     // Removes every section of that name with all its lines.
     void EraseSection(std::string_view section);
 

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "store/inivalue.h"
+#include "store/savedgametext.h"
 
 namespace {
 
@@ -27,6 +28,9 @@ constexpr std::string_view DrawTopKey = "Draw Top";
 constexpr std::string_view SoundOnKey = "Sound";
 constexpr std::string_view PeekAtAllKey = "Peek at All";
 constexpr std::string_view VolumeKey = "Volume";
+constexpr std::string_view ResumeGameKey = "Resume Game";
+constexpr std::string_view UndoEveryMoveKey = "Undo Every Move";
+constexpr std::string_view StackOutlinesKey = "Stack Outlines";
 constexpr std::string_view SoundNameKey = "Sound";
 constexpr std::string_view SoundPathKey = "Paths";
 constexpr std::string_view GamesKey = "HGame";
@@ -97,6 +101,9 @@ void ReadOptions(const SectionReader& read, GameSettings& settings)
     settings.SoundOn = read.Bool(SoundOnKey, Defaults.SoundOn);
     settings.PeekAtAll = read.Bool(PeekAtAllKey, Defaults.PeekAtAll);
     settings.SoundVolume = std::clamp(read.Integer(VolumeKey, Defaults.SoundVolume), 0, FullVolume);
+    settings.ResumeGame = read.Bool(ResumeGameKey, Defaults.ResumeGame);
+    settings.UndoEveryMove = read.Bool(UndoEveryMoveKey, Defaults.UndoEveryMove);
+    settings.StackOutlines = read.Bool(StackOutlinesKey, Defaults.StackOutlines);
 }
 
 void ReadSounds(const SectionReader& read, GameSettings& settings)
@@ -145,6 +152,9 @@ KeyValues OptionTexts(const GameSettings& s, WindowPosition position)
         {std::string(SoundOnKey), BoolText(s.SoundOn)},
         {std::string(PeekAtAllKey), BoolText(s.PeekAtAll)},
         {std::string(VolumeKey), IntegerText(s.SoundVolume)},
+        {std::string(ResumeGameKey), BoolText(s.ResumeGame)},
+        {std::string(UndoEveryMoveKey), BoolText(s.UndoEveryMove)},
+        {std::string(StackOutlinesKey), BoolText(s.StackOutlines)},
     };
     for (int n = 1; n <= SoundEventCount; ++n) {
         const auto i = static_cast<std::size_t>(n);
@@ -288,6 +298,28 @@ void TSettingsStore::WriteRecentPlayers(const std::string& playerName, const std
         for (const std::string& name : merged)
             doc.SetValue(SharedSection, Numbered(PreviousKey, n++), name);
     });
+}
+
+void TSettingsStore::SaveGame(const std::string& playerName, const SavedGame& game)
+{
+    const SavedGameKeys keys = SavedGameText(game);
+    ini_.Update([&](TIniDocument& doc) {
+        doc.EraseKeys(playerName, SavedGamePrefix);
+        for (const auto& [key, value] : keys)
+            doc.SetValue(playerName, key, value);
+    });
+}
+
+void TSettingsStore::EraseGame(const std::string& playerName)
+{
+    if (!ini_.Document().Value(playerName, std::string(SavedGamePrefix) + "Saved"))
+        return;  // nothing kept: no write at all
+    ini_.Update([&](TIniDocument& doc) { doc.EraseKeys(playerName, SavedGamePrefix); });
+}
+
+std::optional<SavedGame> TSettingsStore::LoadGame(const std::string& playerName) const
+{
+    return SavedGameFromText([&](const std::string& key) { return ini_.Document().Value(playerName, key); });
 }
 
 void TSettingsStore::EraseSection(const std::string& section)

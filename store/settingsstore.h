@@ -9,6 +9,7 @@
 
 #include "engine/gamehistory.h"
 #include "engine/gamesettings.h"
+#include "engine/savedgame.h"
 #include "store/inifile.h"
 
 // The main window's position as kept in a player's section ("Top", "Left").
@@ -52,6 +53,13 @@ public:
     // "Previous1" onwards from the list, top entry first, followed by names
     // another copy added since the list was read, up to four.
     void WriteRecentPlayers(const std::string& playerName, const std::vector<std::string>& recent);
+
+    // The player's game in progress, kept in their section (store/savedgametext.h).
+    // Saving replaces the whole game at once; loading reads the file as last
+    // read and gives nothing when no game is kept or its keys do not read.
+    void SaveGame(const std::string& playerName, const SavedGame& game);
+    void EraseGame(const std::string& playerName);
+    std::optional<SavedGame> LoadGame(const std::string& playerName) const;
 
     // A player's whole section; a missing one is no error.
     void EraseSection(const std::string& section);

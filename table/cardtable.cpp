@@ -15,7 +15,9 @@
 #include "controls/tcolor.h"
 #include "controls/uifonts.h"
 #include "controls/widgetmaker.h"
+#include "table/carddrag.h"
 #include "table/counterdigit.h"
+#include "table/stackoutline.h"
 #include "table/tableaccess.h"
 #include "table/tablehost.h"
 
@@ -114,7 +116,14 @@ TCardTable::TCardTable(const GameSettings& settings, TTableHost& host, QWidget* 
     setFixedSize(TableWidth, TableHeight);
     CreatePanels();
     FitStackLabels();
+    TStackOutline::AddToStacks(settings_, stackLabels_, stackCards_);
+    drag_ = new TCardDrag(*this, spotCards_, playPileCards_, stackLabels_);
     access_ = new TTableAccess(*this, settings_);
+}
+
+QWidget& TCardTable::BareTable() const
+{
+    return *spotsPanel_;
 }
 
 TCardTable::~TCardTable()

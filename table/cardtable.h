@@ -11,6 +11,7 @@
 
 class QLabel;
 class QPushButton;
+class TCardDrag;
 class TCarddeck;
 class TImage;
 class TLabel3d;
@@ -45,6 +46,8 @@ public:
 
     int DrawPileCountShown() const { return drawPileCountShown_; }
     TTableAccess& Access() { return *access_; }  // keyboard play and screen readers
+    QWidget& BareTable() const;  // the spots' panel, where no card lies
+    TCardDrag& Drag() const { return *drag_; }
 
     // The view the game drives.
     void ShowCard(CardGroup group, int index, CardCode code) override;
@@ -119,6 +122,7 @@ private:
     TImage* drawTens_ = nullptr;
     TImage* drawOnes_ = nullptr;
 
+    TCardDrag* drag_ = nullptr;
     int drawPileCountShown_ = 0;
     bool busy_ = false;
     TTableAccess* access_ = nullptr;

@@ -16,6 +16,7 @@
 #include "controls/tcolor.h"
 #include "controls/uifonts.h"
 #include "controls/widgetmaker.h"
+#include "window/erasequestion.h"
 #include "window/writeerrorbox.h"
 
 namespace {
@@ -121,7 +122,7 @@ void Tfrm_Hist::CreateButtons()
     zeroButton_ = MakeGlyphButton(this, "btn_Zero", QStringLiteral("&Zero"), ZeroBounds, QStringLiteral("ZERO"));
     okButton_ = MakeGlyphButton(this, "btn_OK", QStringLiteral("&OK"), OkBounds, QStringLiteral("TICK"));
     okButton_->setDefault(true);
-    connect(zeroButton_, &QPushButton::clicked, this, &Tfrm_Hist::btn_ZeroClick);
+    connect(zeroButton_, &QPushButton::clicked, this, &Tfrm_Hist::AskZero);
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
 }
 
@@ -188,6 +189,15 @@ void Tfrm_Hist::UpdateStats()
 void Tfrm_Hist::ZeroRowInFile(int row)
 {
     store_.ZeroHistoryRow(playerName_, row);
+}
+
+// Only a history that holds games is worth a question; an empty one has nothing to lose.
+void Tfrm_Hist::AskZero()
+{
+    if (!history_.IsEmpty()
+        && !ConfirmErase(this, tr("Erase the whole history of %1?").arg(QString::fromStdString(playerName_))))
+        return;
+    btn_ZeroClick();
 }
 
 void Tfrm_Hist::btn_ZeroClick()

@@ -35,6 +35,7 @@ public:
     QString AverageText() const;
 
     void UpdateStats();
+    void AskZero();  // the button: asks, then zeroes
     void btn_ZeroClick();
 
 protected:

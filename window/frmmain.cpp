@@ -15,6 +15,8 @@
 #include "window/frmabout.h"
 #include "window/frmhist.h"
 #include "window/frmlose.h"
+#include "window/gameresume.h"
+#include "window/movecommands.h"
 #include "window/mainmenus.h"
 #include "options/frmoptn.h"
 #include "window/frmplay.h"
@@ -60,6 +62,9 @@ Tfrm_Main::Tfrm_Main(Player& player, TSettingsStore& store, TSoundPlayer& soundP
     helpViewer_ = std::make_unique<THelpViewer>();
     framePlacement_ = new TFramePlacement(*this);
     playerDialog_ = new Tfrm_Player(store_, player_, this);
+    resume_ = std::make_unique<TGameResume>(game_, player_, store_, *this);
+    moveCommands_ = std::make_unique<TMoveCommands>(game_, settings_, *menus_, *table_,
+                                                    [this] { return AcceptsInput(); }, [this] { GameStepDone(); });
 
     ApplySettings();
     // Until a start-up makes it the welcome screen first, the dialog is the about box.
@@ -99,7 +104,8 @@ void Tfrm_Main::StartUp()
     show();
     repaint();
     aboutDialog_->hide();
-    game_.NewGame();
+    resume_->ResumeOrDeal();
+    GameStepDone();
 }
 
 // Shows the player dialog and takes on the chosen player's settings; with
@@ -264,6 +270,7 @@ void Tfrm_Main::ShowGameOver(int drawStart, int cardsLeft)
 void Tfrm_Main::ResultRecorded()
 {
     SaveSettings();
+    resume_->Forget();
 }
 
 // During a deal this only stops the deal, which then calls here again. A
@@ -278,6 +285,7 @@ void Tfrm_Main::EndProgram()
     wonTimer_->stop();
     if (!playerDialog_->ChoseExit()) {
         PlaySoundEvent(SoundEvent::EndGame);
+        resume_->Keep();
         SaveSettings();
     }
     table_->SetBusyCursor(false);
@@ -303,6 +311,8 @@ bool Tfrm_Main::AcceptsInput() const
 // dispatcher wakes; without this it would wait for the next pointer move.
 void Tfrm_Main::GameStepDone()
 {
+    resume_->Keep();
+    moveCommands_->Update();
     if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance())
         dispatcher->wakeUp();
 }
@@ -323,10 +333,15 @@ void Tfrm_Main::mnu_NewplayerClick()
 {
     if (!SaveSettings())
         return;
+    const std::string previous = player_.Name;
     CentreOverWindow(*playerDialog_, *this);
     if (!ChoosePlayer())
         return;  // abandoned after a failed write: the same player plays on
-    game_.NewGame();
+    // Another player carries on their own game; the same one asked for a new deal.
+    if (player_.Name == previous)
+        game_.NewGame();
+    else
+        resume_->ResumeOrDeal();
     GameStepDone();
 }
 
@@ -336,6 +351,8 @@ void Tfrm_Main::mnu_OptionsClick()
         return;
     CentreOverWindow(*optionsDialog_, *this);
     optionsDialog_->exec();
+    moveCommands_->Update();
+    resume_->Keep();
     // Saved now rather than only at exit, so that no later crash loses them.
     SaveSettings();
 }

@@ -24,6 +24,8 @@ class TSettingsStore;
 class TSoundPlayer;
 class TFramePlacement;
 class TMainMenus;
+class TGameResume;
+class TMoveCommands;
 
 // The program's one window: it hosts the card table, owns the game, and
 // turns menu commands and presses on the table into moves of the game.
@@ -122,6 +124,8 @@ private:
     bool waveDeviceAvailable_ = false;
 
     std::unique_ptr<TMainMenus> menus_;
+    std::unique_ptr<TGameResume> resume_;
+    std::unique_ptr<TMoveCommands> moveCommands_;
 
     QTimer* wonTimer_ = nullptr;
     QTimer* delayTimer_ = nullptr;

@@ -16,6 +16,7 @@
 #include "store/settingswriteerror.h"
 #include "controls/tcolor.h"
 #include "controls/uifonts.h"
+#include "window/erasequestion.h"
 #include "window/writeerrorbox.h"
 
 namespace {
@@ -121,7 +122,7 @@ void Tfrm_Player::CreateButtons()
     okButton_ = MakeGlyphButton(this, "btn_OK", QStringLiteral("&OK"), OkBounds, QStringLiteral("TICK"));
     okButton_->setDefault(true);
     connect(exitButton_, &QPushButton::clicked, this, &Tfrm_Player::btn_ExitClick);
-    connect(deleteButton_, &QPushButton::clicked, this, &Tfrm_Player::btn_DeleteClick);
+    connect(deleteButton_, &QPushButton::clicked, this, &Tfrm_Player::AskDelete);
     connect(okButton_, &QPushButton::clicked, this, &Tfrm_Player::AcceptPlayer);
 }
 
@@ -290,6 +291,16 @@ void Tfrm_Player::AcceptPlayer()
     }
     choseExit_ = false;
     done(QDialog::Accepted);
+}
+
+// Deleting takes the player's settings, history and kept game for good.
+void Tfrm_Player::AskDelete()
+{
+    const QList<QListWidgetItem*> selected = nameList_->selectedItems();
+    if (!selected.isEmpty()
+        && !ConfirmErase(this, tr("Delete the player %1 with all settings and history?").arg(selected.first()->text())))
+        return;
+    btn_DeleteClick();
 }
 
 void Tfrm_Player::btn_DeleteClick()

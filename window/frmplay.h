@@ -70,6 +70,7 @@ private:
     void cmb_PlayerDblClick(QListWidgetItem* item);
     bool cmb_PlayerKeyDown(int key);
     void AcceptPlayer();
+    void AskDelete();  // the button: asks, then deletes
     void btn_DeleteClick();
     void btn_ExitClick();
 

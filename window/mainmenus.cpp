@@ -38,6 +38,9 @@ TMainMenus::TMainMenus(QMainWindow& window)
     bar->addAction(Options);
     bar->addAction(History);
     bar->addAction(Undo);
+    Redo = MakeCommand(window, "mnu_Redo", QCoreApplication::translate("TMainMenus", "&Redo"));
+    Redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    bar->addAction(Redo);
     CreateHelpMenu(window);
     AddDesktopKeys();
 }
@@ -65,6 +68,8 @@ void TMainMenus::CreateFileMenu(QMainWindow& window)
     Exit = MakeCommand(window, "mnu_Exit", QStringLiteral("E&xit"), QKeySequence(Qt::Key_F7));
     FileMenu->addAction(NewGame);
     FileMenu->addAction(Replay);
+    PlayOut = MakeCommand(window, "mnu_PlayOut", QCoreApplication::translate("TMainMenus", "Play &Out"));
+    FileMenu->addAction(PlayOut);
     FileMenu->addSeparator()->setObjectName(QStringLiteral("N3"));
     FileMenu->addAction(NewPlayer);
     FileMenu->addSeparator()->setObjectName(QStringLiteral("N1"));

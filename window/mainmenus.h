@@ -25,6 +25,8 @@ public:
     QMenu* HelpMenu = nullptr;
     QAction* Instructions = nullptr;
     QAction* About = nullptr;
+    QAction* Redo = nullptr;     // shown only while every move can be undone
+    QAction* PlayOut = nullptr;
 
 private:
     void AddDesktopKeys();

@@ -14,6 +14,7 @@
 #include "tests/e2e/gameplan.h"
 #include "tests/e2e/inilookup.h"
 #include "tests/e2e/programcopy.h"
+#include "tests/e2e/tablepoints.h"
 #include "tests/e2e/xdriver.h"
 
 // Readable points and sizes in failure messages.
@@ -211,6 +212,65 @@ TEST_F(EndToEndTest, AWonGameEndsInTheWonDisplayAndIsSavedAsWon)
     EXPECT_EQ(Saved("HGame1"), "1");
     EXPECT_EQ(Saved("HWon1"), "1");
     EXPECT_EQ(Saved("HLeft1"), "0");
+}
+
+TEST_F(EndToEndTest, AGameInProgressComesBackAfterARestartToThePixel)
+{
+    int moves = 0;
+    const GamePlan plan =
+        GamePlan::Play(Player.toStdString(), PlayStyle::Greedy, {}, [&](const GameState&) { return ++moves == 5; });
+    ASSERT_FALSE(plan.finished);
+    ASSERT_EQ(plan.clicks.size(), 5U);
+
+    StartAndChoose(Player);
+    PlayWholeGame(plan);
+    const QRect client(screen.ScreenPointOf({0, 0}), QSize(MainClientWidth, MainClientHeight));
+    std::this_thread::sleep_for(std::chrono::milliseconds(5 * ClickPauseMs));
+    const QImage before = x.Grab().copy(client);
+    ExitAndCheck();
+    EXPECT_EQ(Saved("Game Saved"), "1");
+
+    StartAndChoose({});
+    const QImage after = x.WaitForScreen([&](const QImage& s) { return s.copy(client) == before; }, ExitTimeoutMs);
+    ASSERT_FALSE(after.isNull()) << "the table after the restart differs from the one left";
+    ExitAndCheck();
+    EXPECT_EQ(Saved("HGame1"), "(missing)") << "carrying on is not a finished game";
+}
+
+// The i-th card name (from 1) of a kept game's "Game Stacks" key.
+std::string StackWants(const std::string& stacks, int stack)
+{
+    constexpr int nameWidth = 3;  // two letters and a space
+    return stacks.substr(static_cast<std::size_t>((stack - 1) * nameWidth), 2);
+}
+
+TEST_F(EndToEndTest, ACardTwoStacksWantIsDraggedToTheOneThePlayerChooses)
+{
+    // Up to the first card both stacks of its suit want; the plan gives it to the Aces.
+    const GamePlan full = GamePlan::Play(Player.toStdString(), PlayStyle::Greedy);
+    std::size_t choice = 1;
+    while (choice < full.clicks.size() && full.clicks[choice].target != PlannedClick::Target::Stack)
+        ++choice;
+    ASSERT_LT(choice, full.clicks.size()) << "the test deck never offers the choice";
+    const int aces = full.clicks[choice].index;
+    const int kings = aces - KingsStacks;  // the same suit's Kings stack
+
+    StartAndChoose(Player);
+    GamePlan upToTheChoice;
+    upToTheChoice.clicks.assign(full.clicks.begin(), full.clicks.begin() + static_cast<std::ptrdiff_t>(choice));
+    PlayWholeGame(upToTheChoice);
+    std::this_thread::sleep_for(std::chrono::milliseconds(5 * ClickPauseMs));
+    const std::string before = Saved("Game Stacks");
+    ASSERT_EQ(StackWants(before, kings), StackWants(before, aces)) << before;
+
+    const PlannedClick raised = full.clicks[choice - 1];
+    x.Drag(screen.ScreenPointOf(ClientPointOf(raised)),
+           screen.ScreenPointOf(ClientPointOf({PlannedClick::Target::Stack, kings, 0})));
+    std::this_thread::sleep_for(std::chrono::milliseconds(5 * ClickPauseMs));
+    const std::string after = Saved("Game Stacks");
+    EXPECT_NE(StackWants(after, kings), StackWants(before, kings)) << "the Kings stack did not take the card";
+    EXPECT_EQ(StackWants(after, aces), StackWants(before, aces)) << "the Aces stack took it";
+    ExitAndCheck();
 }
 
 }  // namespace

@@ -115,6 +115,18 @@ void XDriver::Click(const QPoint& screenPoint) const
              QStringLiteral("click"), QStringLiteral("1")});
 }
 
+void XDriver::Drag(const QPoint& from, const QPoint& to) const
+{
+    constexpr int steps = 8;
+    Xdotool({QStringLiteral("mousemove"), QString::number(from.x()), QString::number(from.y()), QStringLiteral("mousedown"),
+             QStringLiteral("1")});
+    for (int k = 1; k <= steps; ++k) {
+        const QPoint at = from + (to - from) * k / steps;
+        Xdotool({QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y())});
+    }
+    Xdotool({QStringLiteral("mouseup"), QStringLiteral("1")});
+}
+
 void XDriver::TypeText(const QString& text) const
 {
     Xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QString::number(TypingDelayMs), text});

@@ -28,6 +28,8 @@ public:
     // Raises the window and gives it the keyboard, through the window manager.
     void Activate(const XWindow& window) const;
     void Click(const QPoint& screenPoint) const;
+    // Presses the left button at one point, moves in steps to the other and lets go there.
+    void Drag(const QPoint& from, const QPoint& to) const;
     void TypeText(const QString& text) const;
     void PressKey(const QString& key) const;
 

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QColorDialog>
 #include <QFrame>
 #include <QRadioButton>
@@ -90,6 +91,29 @@ TEST_F(OptionsPageTest, ThePlaysCounterHidesAndShowsAtOnce)
     Click("boxPlays");
     EXPECT_TRUE(settings.ShowPlays);
     EXPECT_EQ(host.Calls, QStringList({"HidePlaysPanel", "ShowPlaysPanel"}));
+}
+
+TEST_F(OptionsPageTest, ResumeUndoAndOutlinesShowAndWriteTheirSettings)
+{
+    settings.ResumeGame = true;
+    settings.UndoEveryMove = true;
+    settings.StackOutlines = true;
+    Show();
+    auto* undo = Find<QComboBox>("cmbUndo");
+    EXPECT_EQ(undo->currentText(), QStringLiteral("Every move"));
+    EXPECT_TRUE(Find<QCheckBox>("boxResume")->isChecked());
+    Click("boxResume");
+    EXPECT_FALSE(settings.ResumeGame);
+    Click("boxOutlines");
+    EXPECT_FALSE(settings.StackOutlines);
+    EXPECT_EQ(host.Calls, QStringList({"ApplyStackColor"})) << "outlines appear or go at once";
+    undo->activated(0);
+    EXPECT_FALSE(settings.UndoEveryMove);
+    // The new box stays clear of the four boxes above it and of the buttons beside it.
+    const QRect play = Find<QWidget>("boxPlay")->geometry();
+    EXPECT_GE(play.top(), 118 + 105);
+    EXPECT_LT(play.right(), Find<QWidget>("btn_Help")->geometry().left());
+    EXPECT_LE(play.bottom(), Find<QWidget>("boxPlay")->parentWidget()->height());
 }
 
 TEST_F(OptionsPageTest, CaptionsAndGroupBoxesAsLaidOut)

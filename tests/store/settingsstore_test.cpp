@@ -50,6 +50,9 @@ GameSettings EveryFieldChanged()
     s.SoundOn = true;
     s.PeekAtAll = false;
     s.SoundVolume = 40;
+    s.ResumeGame = false;
+    s.UndoEveryMove = true;
+    s.StackOutlines = false;
     for (std::size_t n = 1; n <= SoundEventCount; ++n) {
         s.SoundName[n] = "sound" + std::to_string(n);
         s.SoundPath[n] = "/home/player/sounds " + std::to_string(n) + "/";
@@ -91,6 +94,7 @@ TEST_F(SettingsStoreTest, ANewPlayersSectionListsItsKeysInOrder)
               "Digital Back=0\nDigital Fore=16776960\n"
               "Top=120\nLeft=64\n"
               "Show Plays=1\nDraw Top=1\nSound=0\nPeek at All=1\nVolume=100\n"
+              "Resume Game=1\nUndo Every Move=0\nStack Outlines=1\n"
               "Sound1=\nPaths1=\nSound2=\nPaths2=\nSound3=\nPaths3=\nSound4=\nPaths4=\n"
               "Sound5=\nPaths5=\nSound6=\nPaths6=\nSound7=\nPaths7=\nSound8=\nPaths8=\n"
               "Sound9=\nPaths9=\nSound10=\nPaths10=\nSound11=\nPaths11=\nSound12=\nPaths12=\n"

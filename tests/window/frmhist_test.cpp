@@ -205,7 +205,14 @@ TEST_F(HistoryDialogTest, ZeroWritesEachRowAtOnceAndClearsTheTable)
     store_.SaveSettings(player_.Name, GameSettings{}, history_, WindowPosition{});
     SetRow(12, 2, 0, 8);  // recorded since the last save
     Open();
+    messages_.Arm(QMessageBox::No);
     QTest::mouseClick(dialog_->findChild<QPushButton*>(QStringLiteral("btn_Zero")), Qt::LeftButton);
+    EXPECT_EQ(messages_.LastText(), QStringLiteral("Erase the whole history of ") + QString::fromStdString(player_.Name) + "?");
+    EXPECT_TRUE(messages_.NoWasDefault());
+    EXPECT_EQ(history_.Row(12), (HistoryRow{2, 0, 8})) << "No erases nothing";
+    messages_.Arm(QMessageBox::Yes);
+    QTest::mouseClick(dialog_->findChild<QPushButton*>(QStringLiteral("btn_Zero")), Qt::LeftButton);
+    EXPECT_EQ(messages_.Count(), 2);
     const std::string text = ReadText(File());
     for (int row : {2, 9, 12}) {
         const std::string n = std::to_string(row);

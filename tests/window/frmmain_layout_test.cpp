@@ -228,8 +228,8 @@ TEST_F(MainLayoutTest, TimersWaitWithTheirIntervals)
 TEST_F(MainLayoutTest, MenuBarHoldsTheCommandsWithTheirKeys)
 {
     const QList<QAction*> bar = window->menuBar()->actions();
-    ASSERT_EQ(bar.size(), 5);
-    const QStringList captions = {"&File", "&Options", "H&istory", "&Undo", "&Help"};
+    ASSERT_EQ(bar.size(), 6);
+    const QStringList captions = {"&File", "&Options", "H&istory", "&Undo", "&Redo", "&Help"};
     for (int i = 0; i < bar.size(); ++i) {
         EXPECT_EQ(bar[i]->text(), captions[i]);
         EXPECT_FALSE(bar[i]->isEnabled()) << "disabled until the first deal: " << captions[i].toStdString();
@@ -237,24 +237,27 @@ TEST_F(MainLayoutTest, MenuBarHoldsTheCommandsWithTheirKeys)
     EXPECT_EQ(bar[1]->menu(), nullptr);
     EXPECT_EQ(bar[2]->menu(), nullptr);
     EXPECT_EQ(bar[3]->menu(), nullptr);
+    EXPECT_FALSE(bar[4]->isVisible()) << "Redo belongs to the every-move undo only";
+    EXPECT_EQ(bar[4]->shortcuts(), (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))}));
 
     struct Item { const char* name; const char* caption; QKeySequence key; };
     const Item file[] = {{"mnu_Newgame", "&New Game", QKeySequence(Qt::Key_F2)},
                          {"mnuReplay", "&Replay Same Deck", QKeySequence(Qt::Key_F6)},
+                         {"mnu_PlayOut", "Play &Out", {}},
                          {"N3", "", {}},
                          {"mnu_Newplayer", "New &Player", QKeySequence(Qt::Key_F3)},
                          {"N1", "", {}},
                          {"mnu_Exit", "E&xit", QKeySequence(Qt::Key_F7)}};
     const QList<QAction*> fileItems = bar[0]->menu()->actions();
-    ASSERT_EQ(fileItems.size(), 6);
-    for (int i = 0; i < 6; ++i) {
+    ASSERT_EQ(fileItems.size(), 7);
+    for (int i = 0; i < 7; ++i) {
         SCOPED_TRACE(i);
         EXPECT_EQ(fileItems[i]->isSeparator(), QLatin1String(file[i].caption).isEmpty());
         EXPECT_EQ(fileItems[i]->objectName(), QLatin1String(file[i].name));
         EXPECT_EQ(fileItems[i]->text(), QLatin1String(file[i].caption));
         EXPECT_EQ(fileItems[i]->shortcut(), file[i].key);
     }
-    const QList<QAction*> helpItems = bar[4]->menu()->actions();
+    const QList<QAction*> helpItems = bar[5]->menu()->actions();
     ASSERT_EQ(helpItems.size(), 3);
     EXPECT_EQ(helpItems[0]->text(), QStringLiteral("&Instructions"));
     EXPECT_TRUE(helpItems[1]->isSeparator());

@@ -68,7 +68,7 @@ TEST_F(MainPlayTest, DealShowsTheTableFaceUpAndOpensTheMenus)
     }
     EXPECT_EQ(Card("card_Table1")->CardNum(), 49);
     EXPECT_EQ(window->Table().DrawPileCountShown(), 9);
-    for (int item : {0, 1, 2, 4})
+    for (int item : {0, 1, 2, 5})
         EXPECT_TRUE(BarItemEnabled(item)) << item;
     EXPECT_FALSE(BarItemEnabled(3)) << "nothing to undo yet";
     EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the wait cursor is gone";
@@ -134,7 +134,7 @@ TEST_F(MainPlayTest, DuringTheDealNothingAnswersAndTheKeysDoNothing)
     bool menusWereOff = false;
     bool cardsWereOff = false;
     window->DuringDeal = [&] {
-        menusWereOff = !BarItemEnabled(0) && !BarItemEnabled(1) && !BarItemEnabled(2) && !BarItemEnabled(4);
+        menusWereOff = !BarItemEnabled(0) && !BarItemEnabled(1) && !BarItemEnabled(2) && !BarItemEnabled(5);
         cardsWereOff = !Card("card_Table1")->isEnabled() && !Card("card_Drawpile")->isEnabled()
                        && !Card("card_Stack1")->isEnabled() && !Find<TLabel3d>("lbl_Stack8")->isEnabled();
         for (Qt::Key key : {Qt::Key_F2, Qt::Key_F3, Qt::Key_F6, Qt::Key_F7})

@@ -61,6 +61,12 @@ protected:
         QTest::keyClicks(&Edit(), name);
     }
     void Click(const char* button) { QTest::mouseClick(&Button(button), Qt::LeftButton); }
+    // Delete, with Yes to its question.
+    void ConfirmDelete()
+    {
+        messages_.Arm(QMessageBox::Yes);
+        Click("btn_Delete");
+    }
     QPoint EntryCentre(int row) const { return List().visualItemRect(List().item(row)).center(); }
     void ClickEntry(int row) { QTest::mouseClick(List().viewport(), Qt::LeftButton, {}, EntryCentre(row)); }
     void DoubleClickEntry(int row)
@@ -312,7 +318,13 @@ TEST_F(PlayerDialogTest, DeleteErasesTheSectionAndOffersTheFirstName)
 {
     Open(RecentSection("Ann", {"Ann", "Bob", "Cy"}) + "[Bob]\nLevel=1\n[Cy]\nLevel=1\n", "Ann");
     ClickEntry(1);
+    messages_.Arm(QMessageBox::No);
     Click("btn_Delete");
+    EXPECT_EQ(messages_.LastText(), QStringLiteral("Delete the player Bob with all settings and history?"));
+    EXPECT_TRUE(messages_.NoWasDefault());
+    EXPECT_NE(ReadText(File()).find("[Bob]"), std::string::npos) << "No deletes nothing";
+    EXPECT_EQ(Listed(), QStringList({"Ann", "Bob", "Cy"}));
+    ConfirmDelete();
     EXPECT_EQ(Listed(), QStringList({"Ann", "Cy"}));
     EXPECT_EQ(Edit().text(), QStringLiteral("Ann"));
     EXPECT_EQ(Edit().selectedText(), QStringLiteral("Ann"));
@@ -341,7 +353,7 @@ TEST_F(PlayerDialogTest, DeletedCurrentPlayerAcceptedAgainStaysOffTheList)
 {
     Open(RecentSection("Bob", {"Bob", "Ann"}) + "[Bob]\nLevel=1\nHGame5=3\n", "Bob");
     ClickEntry(0);
-    Click("btn_Delete");
+    ConfirmDelete();
     Accept(QStringLiteral("Bob"));
     EXPECT_TRUE(ClosedWithOk());
     EXPECT_EQ(Listed(), QStringList({"Ann"}));
@@ -357,7 +369,7 @@ TEST_F(PlayerDialogTest, DeletedOtherPlayerAcceptedAgainReturnsOnTop)
 {
     Open(RecentSection("Bob", {"Bob", "Ann"}) + "[Ann]\nLevel=1\n", "Bob");
     ClickEntry(1);
-    Click("btn_Delete");
+    ConfirmDelete();
     Accept(QStringLiteral("Ann"));
     EXPECT_EQ(Listed(), QStringList({"Ann", "Bob"}));
     EXPECT_EQ(ReadText(File()).find("Level"), std::string::npos);
@@ -409,9 +421,9 @@ TEST_F(PlayerDialogTest, FailedEraseOnDeleteKeepsTheEntry)
     fs::remove(File());
     fs::create_directory(File());
     ClickEntry(1);
-    messages_.Arm();
+    messages_.ArmSequence({QMessageBox::Yes, QMessageBox::Ok});
     Click("btn_Delete");
-    EXPECT_EQ(messages_.Count(), 1);
+    EXPECT_EQ(messages_.Count(), 2);
     EXPECT_EQ(messages_.LastText(), QString::fromStdString("Unable to write to " + File().string() + UnreadableFile));
     EXPECT_TRUE(dialog_->isVisible());
     EXPECT_EQ(Listed(), QStringList({"Ann", "Bob"}));

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -17,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include "controls/carddeck.h"
 #include "window/frmlose.h"
 #include "window/frmmain.h"
 #include "options/frmoptn.h"
@@ -70,6 +72,9 @@ void TypeAndAccept(Tfrm_Player& dialog, const QString& name)
     dialog.findChild<QLineEdit*>(QStringLiteral("cmb_PlayerEdit"))->setText(name);
     dialog.findChild<QPushButton*>(QStringLiteral("btn_OK"))->click();
 }
+
+// The start re-checks the window's place until its frame is known, within this time.
+constexpr int FrameSettleMs = 200;
 
 class LifeCycleTest : public ::testing::Test {
 protected:
@@ -143,6 +148,8 @@ TEST_F(LifeCycleTest, SettingsAndPositionSurviveARestart)
     Start();
     settings.TableColor = 0x008000;
     settings.Level = LevelEasy;
+    // As a player would, only once the window has settled where the start put it.
+    QTest::qWait(FrameSettleMs);
     window->move(40, 50);
     window->findChild<QAction*>(QStringLiteral("mnu_Exit"))->trigger();
     EXPECT_TRUE(window->IsEnding());
@@ -156,6 +163,35 @@ TEST_F(LifeCycleTest, SettingsAndPositionSurviveARestart)
     EXPECT_EQ(settings.TableColor, 0x008000u);
     EXPECT_EQ(settings.Level, LevelEasy);
     EXPECT_EQ(window->pos(), QPoint(40, 50));
+}
+
+TEST_F(LifeCycleTest, TheGameInProgressComesBackAtTheNextStartUnlessTheOptionIsOff)
+{
+    const auto deals = [this] {
+        return std::count(window->sounds.begin(), window->sounds.end(), static_cast<int>(SoundEvent::ShuffleDeck));
+    };
+    const auto exitAndRestart = [this] {
+        window->findChild<QAction*>(QStringLiteral("mnu_Exit"))->trigger();
+        Answer<Tfrm_Player>([](Tfrm_Player& dialog) { dialog.findChild<QPushButton*>(QStringLiteral("btn_OK"))->click(); });
+        Restart();
+    };
+    Answer<Tfrm_Player>([](Tfrm_Player& dialog) { TypeAndAccept(dialog, QStringLiteral("Ann")); });
+    Start();
+    QTest::mouseClick(window->findChild<TCarddeck*>(QStringLiteral("card_Drawpile")), Qt::LeftButton);
+    const GameState left = window->GameEngine().State();
+    exitAndRestart();
+    const GameState& back = window->GameEngine().State();
+    EXPECT_EQ(deals(), 0) << "carried on, not dealt";
+    EXPECT_EQ(back.TablePile, left.TablePile);
+    EXPECT_EQ(back.DrawCount, left.DrawCount);
+    EXPECT_EQ(back.ActiveSpot, left.ActiveSpot);
+    EXPECT_TRUE(window->GameEngine().CanUndo());
+    EXPECT_TRUE(window->findChild<QAction*>(QStringLiteral("mnu_Undo"))->isEnabled());
+
+    settings.ResumeGame = false;
+    exitAndRestart();
+    EXPECT_EQ(deals(), 1);
+    EXPECT_FALSE(FileText().contains(QStringLiteral("Game Saved"))) << "nothing kept with the option off";
 }
 
 TEST_F(LifeCycleTest, ClosingDuringTheFirstDealEndsOnceTheDealStopsAndSaves)
