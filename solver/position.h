@@ -35,6 +35,8 @@ public:
     CardCode Card(int spot, int place) const { return pile_[spot][place]; }
     CardCode Top(int spot) const { return count_[spot] ? pile_[spot][count_[spot] - 1] : NoCard; }
     CardCode Next(int stack) const { return next_[stack]; }
+    CardCode End(int stack) const { return end_[stack]; }
+    int Step(int stack) const { return step_[stack]; }
     bool ShiftAvailable() const { return shiftAvailable_; }
 
     // Every legal move, the two-stack choice giving one move per stack.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "solver/frozenrelaxation.h"
 #include "solver/position.h"
 #include "solver/positionmemo.h"
 
@@ -81,7 +82,13 @@ std::string JoinClicks(const std::vector<std::string>& clicks)
 // mistakes of the ordering are mended before late ones; the last round has no
 // limit and so covers every reachable position.
 //
-// The only pruning is the memo, and it is safe: whether a position can be won
+// A position whose relaxation (FrozenRelaxation) is lost is lost too, and is
+// dropped. It is asked after each draw, where spots freeze, and throughout
+// once the draw pile is empty, where it is exact and so cuts every wrong
+// play at once; between draws a bad play is caught at the next draw instead,
+// which costs less than asking at every play.
+//
+// The memo is safe as well: whether a position can be won
 // does not depend on how it was reached, so a position proved dead (every move
 // from it searched without limit) stays dead, and one that failed with some
 // allowance fails again with no more. No move leads back to an earlier
@@ -91,14 +98,14 @@ std::string JoinClicks(const std::vector<std::string>& clicks)
 class Search {
 public:
     Search(SolverRules rules, std::vector<CardCode> drawPile, const SolverBudget& budget)
-        : rules_(rules), drawPile_(std::move(drawPile)), budget_(budget), start_(Clock::now())
+        : rules_(rules), drawPile_(std::move(drawPile)), budget_(budget), start_(Clock::now()), relaxation_(drawPile_)
     {
     }
 
     SolverVerdict Run(const SolverPosition& root)
     {
         for (int allowance = 0;; allowance = allowance >= LastLimitedRound ? Unlimited : allowance * 2 + 1) {
-            const Outcome outcome = Visit(root, allowance);
+            const Outcome outcome = Visit(root, allowance, true);
             if (outcome == Outcome::Win)
                 return SolverVerdict::Win;
             if (outcome == Outcome::Dead)
@@ -127,7 +134,7 @@ private:
         return budget_.time.count() && (nodes_ & 0x3FF) == 0 && Clock::now() - start_ >= budget_.time;
     }
 
-    Outcome Visit(const SolverPosition& p, int allowance)
+    Outcome Visit(const SolverPosition& p, int allowance, bool drawn)
     {
         if (p.Won())
             return Outcome::Win;
@@ -140,6 +147,10 @@ private:
         if (known != PositionMemo::Unknown && known - 1 >= allowance)
             return Outcome::Cut;
         ++nodes_;
+        if ((drawn || p.DrawCount() == 0) && !relaxation_.MayWin(p)) {
+            memo_.Set(key, Dead);
+            return Outcome::Dead;
+        }
         std::vector<SolverMove> moves;
         p.LegalMoves(rules_, moves);
         OrderMoves(p, moves);
@@ -151,7 +162,8 @@ private:
             }
             SolverPosition next = p;
             next.Apply(moves[i], rules_, drawPile_);
-            const Outcome outcome = Visit(next, allowance == Unlimited ? Unlimited : allowance - static_cast<int>(i));
+            const bool nextDrawn = moves[i].kind == SolverMove::Kind::Draw;
+            const Outcome outcome = Visit(next, allowance == Unlimited ? Unlimited : allowance - static_cast<int>(i), nextDrawn);
             if (outcome == Outcome::Win) {
                 line_.push_back(JoinClicks(p.Clicks(moves[i])));  // built from the end as the search unwinds
                 return Outcome::Win;
@@ -168,6 +180,7 @@ private:
     std::vector<CardCode> drawPile_;
     SolverBudget budget_;
     Clock::time_point start_;
+    FrozenRelaxation relaxation_;
     PositionMemo memo_;
     std::vector<std::string> line_;
     std::uint64_t nodes_ = 0;
