@@ -38,6 +38,8 @@ struct GameSettings {
     bool SoundOn = false;
     bool PeekAtAll = true;
     int SoundVolume = FullVolume;
+    bool OnlyWinnable = false;  // a new game re-deals until the solver proves a win
+    bool ShowVerdict = true;    // the words saying whether the deal can still be won
     // Indexed by sound event 1..12; index 0 is unused.
     std::array<std::string, SoundEventCount + 1> SoundName;
     std::array<std::string, SoundEventCount + 1> SoundPath;
