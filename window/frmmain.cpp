@@ -9,8 +9,10 @@
 #include <QLayout>
 #include <QTimer>
 
+#include "advisor/dealadvisor.h"
 #include "controls/centring.h"
 #include "table/cardtable.h"
+#include "table/clickcontrol.h"
 #include "window/frameplacement.h"
 #include "window/frmabout.h"
 #include "window/frmhist.h"
@@ -52,6 +54,9 @@ Tfrm_Main::Tfrm_Main(Player& player, TSettingsStore& store, TSoundPlayer& soundP
     setCentralWidget(table_);
     ConnectTable();
     CreateMenus();
+    advisor_ = std::make_unique<TDealAdvisor>(*this, *table_, game_, settings_,
+                                              [this](const std::string& click) { return ControlOfClick(*table_, click); });
+    advisor_->Connect(*menus_->Hint, *menus_->ShowVerdict);
     CreateTimers();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -100,6 +105,7 @@ void Tfrm_Main::StartUp()
     repaint();
     aboutDialog_->hide();
     game_.NewGame();
+    advisor_->PositionChanged();
 }
 
 // Shows the player dialog and takes on the chosen player's settings; with
@@ -194,6 +200,7 @@ void Tfrm_Main::ApplySettings()
     ApplyStackColor();
     ApplyCardBack();
     ApplyCardColor();
+    advisor_->ApplySettings();
 }
 
 // Both counters in the current colours, the hidden plays counter included, so
@@ -275,6 +282,7 @@ void Tfrm_Main::EndProgram()
     if (game_.StopDealing() || ending_)
         return;
     ending_ = true;
+    advisor_->Stop();
     wonTimer_->stop();
     if (!playerDialog_->ChoseExit()) {
         PlaySoundEvent(SoundEvent::EndGame);
@@ -303,6 +311,7 @@ bool Tfrm_Main::AcceptsInput() const
 // dispatcher wakes; without this it would wait for the next pointer move.
 void Tfrm_Main::GameStepDone()
 {
+    advisor_->PositionChanged();
     if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance())
         dispatcher->wakeUp();
 }
@@ -336,6 +345,7 @@ void Tfrm_Main::mnu_OptionsClick()
         return;
     CentreOverWindow(*optionsDialog_, *this);
     optionsDialog_->exec();
+    advisor_->PositionChanged();  // the level or the draw rule may have changed
     // Saved now rather than only at exit, so that no later crash loses them.
     SaveSettings();
 }

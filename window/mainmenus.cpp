@@ -34,6 +34,7 @@ TMainMenus::TMainMenus(QMainWindow& window)
     bar->addAction(Options);
     bar->addAction(History);
     bar->addAction(Undo);
+    CreateAdviceMenu(window);
     CreateHelpMenu(window);
 }
 
@@ -64,10 +65,22 @@ void TMainMenus::CreateHelpMenu(QMainWindow& window)
     HelpMenu->addAction(About);
 }
 
+// Help stays the last menu of the bar, as on every desktop.
+void TMainMenus::CreateAdviceMenu(QMainWindow& window)
+{
+    AdviceMenu = window.menuBar()->addMenu(QCoreApplication::translate("TMainMenus", "&Advice"));
+    AdviceMenu->setObjectName(QStringLiteral("mnu_Advice"));
+    Hint = MakeCommand(window, "mnu_Hint", QCoreApplication::translate("TMainMenus", "&Hint"), QKeySequence(Qt::Key_H));
+    ShowVerdict = MakeCommand(window, "mnu_ShowVerdict", QCoreApplication::translate("TMainMenus", "Show &Verdict"));
+    AdviceMenu->addAction(Hint);
+    AdviceMenu->addAction(ShowVerdict);
+}
+
 void TMainMenus::SetMenusEnabled(bool enabled)
 {
     FileMenu->menuAction()->setEnabled(enabled);
     Options->setEnabled(enabled);
     History->setEnabled(enabled);
     HelpMenu->menuAction()->setEnabled(enabled);
+    AdviceMenu->menuAction()->setEnabled(enabled);
 }

@@ -25,8 +25,12 @@ public:
     QMenu* HelpMenu = nullptr;
     QAction* Instructions = nullptr;
     QAction* About = nullptr;
+    QMenu* AdviceMenu = nullptr;
+    QAction* Hint = nullptr;
+    QAction* ShowVerdict = nullptr;
 
 private:
     void CreateFileMenu(QMainWindow& window);
     void CreateHelpMenu(QMainWindow& window);
+    void CreateAdviceMenu(QMainWindow& window);
 };
