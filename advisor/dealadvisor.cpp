@@ -4,18 +4,15 @@
 #include <sstream>
 
 #include <QAction>
-#include <QFrame>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
-#include <QToolTip>
 
 #include "advisor/analysisworker.h"
+#include "advisor/hintmarks.h"
 
 namespace {
 
-constexpr int OutlineWidth = 3;
-constexpr int HintTextMs = 8000;
 constexpr int VerdictMargin = 8;
 
 std::vector<std::string> Clicks(const std::string& move)
@@ -42,6 +39,7 @@ TDealAdvisor::TDealAdvisor(QMainWindow& window, QWidget& table, Game& game, Game
         },
         SolverBudget{AnalysisNodes, AnalysisTime, nullptr});
     game_.SetDealFilter([this](const GameState& dealt, int deal) { return AcceptDeal(dealt, deal); });
+    marks_ = new THintMarks(table_);
 
     verdict_ = new QLabel(window_.menuBar());
     verdict_->setObjectName(QStringLiteral("stat_Verdict"));
@@ -93,7 +91,7 @@ bool TDealAdvisor::SameAsAsked(const GameState& state, SolverRules rules) const
 
 void TDealAdvisor::PositionChanged()
 {
-    ClearOutline();
+    marks_->Clear();
     if (GameOver()) {
         worker_->Cancel();
         asked_.reset();
@@ -168,8 +166,7 @@ void TDealAdvisor::ShowHint()
         lastHint_ = clicks.empty() ? tr("No move is left.")
                                    : tr("No win is proven yet; a good try: %1.").arg(DescribeMove(clicks));
     }
-    Outline(clicks);
-    ShowHintText(lastHint_);
+    marks_->Show(ControlsOf(clicks), lastHint_);
 }
 
 QString TDealAdvisor::DescribeMove(const std::vector<std::string>& clicks) const
@@ -187,10 +184,10 @@ QString TDealAdvisor::DescribeMove(const std::vector<std::string>& clicks) const
     return clicks.back() == "D" ? tr("%1%2, then draw a card").arg(shift, times) : shift + times;
 }
 
-// Outlines every control the move's clicks name, each once: the card and,
-// for a two-stack choice, the stack; for shifts before a draw, the arrow and
-// the draw pile.
-void TDealAdvisor::Outline(const std::vector<std::string>& clicks)
+// Every control the move's clicks name, each once: the card and, for a
+// two-stack choice, the stack; for shifts before a draw, the arrow and the
+// draw pile.
+std::vector<QWidget*> TDealAdvisor::ControlsOf(const std::vector<std::string>& clicks) const
 {
     std::vector<QWidget*> controls;
     for (const std::string& click : clicks) {
@@ -198,32 +195,7 @@ void TDealAdvisor::Outline(const std::vector<std::string>& clicks)
         if (control && control->isVisibleTo(&table_) && std::find(controls.begin(), controls.end(), control) == controls.end())
             controls.push_back(control);
     }
-    for (QWidget* control : controls) {
-        auto* frame = new QFrame(&table_);
-        frame->setObjectName(QStringLiteral("hintOutline"));
-        frame->setAttribute(Qt::WA_TransparentForMouseEvents);
-        frame->setStyleSheet(QStringLiteral("QFrame { border: %1px solid #FF2020; background: transparent; }").arg(OutlineWidth));
-        const QRect bounds(control->mapTo(&table_, QPoint(0, 0)), control->size());
-        frame->setGeometry(bounds.adjusted(-OutlineWidth, -OutlineWidth, OutlineWidth, OutlineWidth));
-        frame->show();
-        frame->raise();
-        outlines_.push_back(frame);
-    }
-}
-
-void TDealAdvisor::ClearOutline()
-{
-    for (QFrame* frame : outlines_)
-        delete frame;
-    outlines_.clear();
-}
-
-// The words go right under the first outline, where the eye already is; with
-// no outline, over the middle of the table.
-void TDealAdvisor::ShowHintText(const QString& text)
-{
-    const QPoint place = outlines_.empty() ? table_.rect().center() : outlines_.front()->geometry().bottomLeft();
-    QToolTip::showText(table_.mapToGlobal(place), text, &table_, {}, HintTextMs);
+    return controls;
 }
 
 void TDealAdvisor::Stop()

@@ -15,11 +15,11 @@
 #include "solver/solver.h"
 
 class QAction;
-class QFrame;
 class QLabel;
 class QMainWindow;
 class QWidget;
 class TAnalysisWorker;
+class THintMarks;
 
 // What the solver tells the player: the Hint command, a verdict saying
 // whether the deal can still be won (analysed on a worker thread after every
@@ -63,9 +63,7 @@ private:
     void ResultReady(int position, const SolverResult& result);
     std::optional<SolverResult> KnownResult() const;
     void ShowVerdict();
-    void Outline(const std::vector<std::string>& clicks);
-    void ClearOutline();
-    void ShowHintText(const QString& text);
+    std::vector<QWidget*> ControlsOf(const std::vector<std::string>& clicks) const;
     QString DescribeMove(const std::vector<std::string>& clicks) const;
     bool GameOver() const;
     bool SameAsAsked(const GameState& state, SolverRules rules) const;
@@ -81,7 +79,7 @@ private:
 
     QAction* showVerdict_ = nullptr;
     QLabel* verdict_ = nullptr;
-    std::vector<QFrame*> outlines_;
+    THintMarks* marks_ = nullptr;  // the table's child
     QString lastHint_;
 
     int position_ = 0;  // the number of the position last asked about

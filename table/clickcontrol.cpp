@@ -29,9 +29,8 @@ QString ControlName(const std::string& click)
             return QStringLiteral("card_playpile%1").arg(place);
         break;
     case 'S':
-        // The label under the stack card has its place and is there even while the stack is empty.
         if (const int stack = NumberOf(click, StackCount))
-            return QStringLiteral("lbl_Stack%1").arg(stack);
+            return QStringLiteral("card_Stack%1").arg(stack);
         break;
     case 'D':
         return click.size() == 1 ? QStringLiteral("card_Drawpile") : QString();
@@ -50,5 +49,9 @@ QString ControlName(const std::string& click)
 QWidget* ControlOfClick(const QWidget& table, const std::string& click)
 {
     const QString name = ControlName(click);
-    return name.isEmpty() ? nullptr : table.findChild<QWidget*>(name);
+    QWidget* control = name.isEmpty() ? nullptr : table.findChild<QWidget*>(name);
+    // An empty stack shows the label that lies in its place.
+    if (control && !control->isVisible() && click.front() == 'S')
+        return table.findChild<QWidget*>(QStringLiteral("lbl_Stack%1").arg(NumberOf(click, StackCount)));
+    return control;
 }

@@ -92,6 +92,9 @@ TEST_F(DealAdvisorTest, FollowingTheHintsOfAWinnableDealWinsIt)
         ASSERT_FALSE(asked.empty());
         EXPECT_EQ(Outlines().size(), static_cast<qsizetype>(std::set<std::string>(asked.begin(), asked.end()).size()));
         EXPECT_TRUE(Outlines().front()->geometry().contains(controls[asked.front()]->geometry()));
+        const QLabel* note = table->findChild<QLabel*>(QStringLiteral("hintNote"));
+        EXPECT_TRUE(note->isVisible() && note->text() == advisor->LastHint());
+        EXPECT_TRUE(table->rect().contains(note->geometry())) << "the words stay on the table";
         EXPECT_TRUE(SolverPosition::FromState(game->State()) == before) << "a hint moves nothing";
         EXPECT_EQ(game->Play().CanUndo(), couldUndo) << "a hint leaves the undo record alone";
 
