@@ -12,6 +12,7 @@ namespace {
 constexpr int OutlineWidth = 3;
 constexpr int NoteGap = 2;
 constexpr int NoteWidest = 260;
+constexpr int NoteSlack = 4;  // the label's own margin on each side of its text
 
 // The part of a control that shows: a fanned card lies under the next one,
 // and an outline of the whole card would frame its neighbours.
@@ -34,16 +35,21 @@ QRect ShownBounds(const QWidget& control, const QWidget& layer)
 
 THintMarks::THintMarks(QWidget& table) : QObject(&table), table_(table)
 {
+    noteTimer_ = new QTimer(this);
+    noteTimer_->setSingleShot(true);
+    noteTimer_->setInterval(NoteMs);
+}
+
+// Made at the first hint, so that until then the table's own top control
+// (the peek panel) stays the topmost child; a peek clears the marks anyway.
+void THintMarks::MakeNote()
+{
     note_ = new QLabel(&table_);
     note_->setObjectName(QStringLiteral("hintNote"));
     note_->setAttribute(Qt::WA_TransparentForMouseEvents);
     note_->setWordWrap(true);
     // The colours of a tooltip, whose look players know for a passing remark.
     note_->setStyleSheet(QStringLiteral("QLabel { background: #FFFFE1; color: black; border: 1px solid black; padding: 2px 4px; }"));
-    note_->hide();
-    noteTimer_ = new QTimer(this);
-    noteTimer_->setSingleShot(true);
-    noteTimer_->setInterval(NoteMs);
     connect(noteTimer_, &QTimer::timeout, note_, &QWidget::hide);
 }
 
@@ -60,6 +66,8 @@ void THintMarks::Show(const std::vector<QWidget*>& controls, const QString& word
         frame->raise();
         outlines_.push_back(frame);
     }
+    if (!note_)
+        MakeNote();
     note_->setText(words);
     PlaceNote();
     note_->show();
@@ -71,7 +79,9 @@ void THintMarks::Show(const std::vector<QWidget*>& controls, const QString& word
 // outline, in the middle of the table; always wholly on the table.
 void THintMarks::PlaceNote()
 {
-    const int textWidth = note_->fontMetrics().horizontalAdvance(note_->text()) + 12;
+    note_->ensurePolished();  // the style sheet's padding and border count
+    const QMargins frame = note_->contentsMargins();
+    const int textWidth = note_->fontMetrics().horizontalAdvance(note_->text()) + frame.left() + frame.right() + 2 * NoteSlack;
     note_->setFixedWidth(std::min(textWidth, NoteWidest));
     note_->setFixedHeight(note_->heightForWidth(note_->width()));
     const QSize size = note_->size();
@@ -93,6 +103,7 @@ void THintMarks::Clear()
     for (QFrame* frame : outlines_)
         delete frame;
     outlines_.clear();
-    note_->hide();
+    if (note_)
+        note_->hide();
     noteTimer_->stop();
 }

@@ -25,9 +25,8 @@ public:
     void Show(const std::vector<QWidget*>& controls, const QString& words);
     void Clear();
 
-    QLabel* Note() const { return note_; }
-
 private:
+    void MakeNote();
     void PlaceNote();
 
     QWidget& table_;

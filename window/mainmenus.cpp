@@ -72,6 +72,7 @@ void TMainMenus::CreateAdviceMenu(QMainWindow& window)
     AdviceMenu->setObjectName(QStringLiteral("mnu_Advice"));
     Hint = MakeCommand(window, "mnu_Hint", QCoreApplication::translate("TMainMenus", "&Hint"), QKeySequence(Qt::Key_H));
     ShowVerdict = MakeCommand(window, "mnu_ShowVerdict", QCoreApplication::translate("TMainMenus", "Show &Verdict"));
+    ShowVerdict->setCheckable(true);
     AdviceMenu->addAction(Hint);
     AdviceMenu->addAction(ShowVerdict);
 }

@@ -1,7 +1,8 @@
 // Takes the pictures of the hints and the verdict for the README and for a
 // look at them:  xvfb-run -s "-screen 0 1024x768x24" advice_screens docs
 // It follows a proved winning line through the window, and pictures the first
-// hint, the first hint with a choice of two stacks, and the Options page.
+// hint, the first hint with a choice of two stacks, a lost position's hint
+// and the Options page.
 #include <sstream>
 #include <string>
 
@@ -82,6 +83,13 @@ int main(int argc, char** argv)
         for (std::string click; clicks >> click;)
             Click(game, click);
     }
+
+    // A deal with its draw pile taken away: the table alone cannot be cleared.
+    game.NewGame();
+    game.Arrange([](GameState& s) { s.DrawCount = 0; });
+    window.Advisor().PositionChanged();
+    hint->trigger();
+    Save(window, out, QStringLiteral("hint-lost.png"));
 
     parts.player.Settings.OnlyWinnable = true;
     TfrmOptions options(parts.player.Settings, false, window, parts.sound, &window);
