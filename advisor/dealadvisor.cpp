@@ -84,9 +84,7 @@ bool TDealAdvisor::GameOver() const
 
 bool TDealAdvisor::SameAsAsked(const GameState& state, SolverRules rules) const
 {
-    return asked_ && askedRules_.Hard == rules.Hard && askedRules_.DrawTop == rules.DrawTop
-        && SolverPosition::FromState(*asked_) == SolverPosition::FromState(state)
-        && RemainingDrawPile(*asked_) == RemainingDrawPile(state);
+    return asked_ && TVerdictBook::KeyOf(*asked_, askedRules_) == TVerdictBook::KeyOf(state, rules);
 }
 
 void TDealAdvisor::PositionChanged()

@@ -1,82 +1,72 @@
 #include "advisor/verdictbook.h"
 
-#include <string>
+#include <algorithm>
+#include <sstream>
 
-namespace {
+#include "solver/seededgame.h"
 
-bool SameRules(SolverRules a, SolverRules b)
+TVerdictBook::Key TVerdictBook::KeyOf(const GameState& state, SolverRules rules)
 {
-    return a.Hard == b.Hard && a.DrawTop == b.DrawTop;
-}
-
-std::string Joined(const std::vector<std::string>& clicks)
-{
-    std::string text;
-    for (const std::string& click : clicks)
-        text += (text.empty() ? "" : " ") + click;
-    return text;
-}
-
-// The move of a position that a line entry names, found among its legal moves
-// by the clicks it takes; none if the entry names no move there.
-std::optional<SolverMove> MoveOfEntry(const SolverPosition& position, SolverRules rules, const std::string& entry)
-{
-    std::vector<SolverMove> moves;
-    position.LegalMoves(rules, moves);
-    for (const SolverMove& move : moves) {
-        if (Joined(position.Clicks(move)) == entry)
-            return move;
+    Key key{rules.Hard, rules.DrawTop, state.ActiveSpot, state.ShiftShown, state.CardsLeft};
+    for (int spot = 1; spot <= SpotCount; ++spot) {
+        const bool fanned = spot == state.ActiveSpot;
+        const auto& pile = fanned ? state.PlayPile : state.TablePile[spot];
+        const int count = fanned ? state.PlayCount : state.TableCount[spot];
+        key.push_back(static_cast<std::uint8_t>(count));
+        key.insert(key.end(), pile.begin() + 1, pile.begin() + 1 + count);
     }
-    return std::nullopt;
+    key.insert(key.end(), state.StackNext.begin() + 1, state.StackNext.end());
+    const int drawCount = std::max(0, state.DrawCount);
+    key.push_back(static_cast<std::uint8_t>(drawCount));
+    key.insert(key.end(), state.DrawPile.begin() + 1, state.DrawPile.begin() + 1 + drawCount);
+    return key;
 }
-
-}  // namespace
 
 void TVerdictBook::Record(const GameState& state, SolverRules rules, const SolverResult& result)
 {
     if (result.verdict == SolverVerdict::Unknown)
         return;
-    SolverPosition position = SolverPosition::FromState(state);
-    std::vector<CardCode> drawPile = RemainingDrawPile(state);
-    Add({position, drawPile, rules, result});
-    if (result.verdict != SolverVerdict::Win)
+    Add(KeyOf(state, rules), result);
+    if (result.verdict != SolverVerdict::Win || result.line.size() < 2)
         return;
-    // Each step along the line leaves a position that the rest of the line wins.
+    // Each step along the line, made by the engine itself, leaves a position
+    // that the rest of the line wins.
+    GameSettings settings;
+    settings.Level = rules.Hard ? LevelHard : LevelEasy;
+    settings.DrawTop = rules.DrawTop;
+    SeededGame game(settings, 0);
+    game.Play().Arrange([&state](GameState& s) { s = state; });
     SolverResult rest = result;
     while (rest.line.size() > 1) {
-        const std::optional<SolverMove> move = MoveOfEntry(position, rules, rest.line.front());
-        if (!move)
-            return;
-        position.Apply(*move, rules, drawPile);
-        drawPile.resize(static_cast<std::size_t>(position.DrawCount()));
+        std::istringstream clicks(rest.line.front());
+        for (std::string click; clicks >> click;) {
+            if (!game.Click(click))
+                return;
+        }
         rest.line.erase(rest.line.begin());
-        Add({position, drawPile, rules, rest});
+        Add(KeyOf(game.State(), rules), rest);
     }
 }
 
 std::optional<SolverResult> TVerdictBook::Lookup(const GameState& state, SolverRules rules) const
 {
-    const Entry* entry = Find(SolverPosition::FromState(state), RemainingDrawPile(state), rules);
+    const Entry* entry = Find(KeyOf(state, rules));
     if (!entry)
         return std::nullopt;
     return entry->result;
 }
 
-void TVerdictBook::Add(Entry entry)
+void TVerdictBook::Add(Key key, const SolverResult& result)
 {
-    if (Find(entry.position, entry.drawPile, entry.rules))
+    if (Find(key))
         return;
     if (entries_.size() >= MostEntries)
         entries_.clear();
-    entries_.push_back(std::move(entry));
+    entries_.push_back({std::move(key), result});
 }
 
-const TVerdictBook::Entry* TVerdictBook::Find(const SolverPosition& position, const std::vector<CardCode>& drawPile,
-                                             SolverRules rules) const
+const TVerdictBook::Entry* TVerdictBook::Find(const Key& key) const
 {
-    for (const Entry& entry : entries_) {
-        if (entry.position == position && entry.drawPile == drawPile && SameRules(entry.rules, rules))
-            return &entry;
-    }
-    return nullptr;
+    const auto found = std::find_if(entries_.begin(), entries_.end(), [&key](const Entry& e) { return e.key == key; });
+    return found == entries_.end() ? nullptr : &*found;
 }

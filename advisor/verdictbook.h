@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "engine/gamestate.h"
-#include "solver/position.h"
 #include "solver/rules.h"
 #include "solver/solver.h"
 
@@ -17,20 +16,23 @@ class TVerdictBook {
 public:
     static constexpr std::size_t MostEntries = 4096;  // a few dozen lines; then it starts afresh
 
+    // What decides a position's future, and nothing else: the piles (the
+    // fanned one in the play pile), the stacks' next cards, the cards still
+    // to draw in their order, and whether the fan may still be turned.
+    using Key = std::vector<std::uint8_t>;
+    static Key KeyOf(const GameState& state, SolverRules rules);
+
     void Record(const GameState& state, SolverRules rules, const SolverResult& result);
     std::optional<SolverResult> Lookup(const GameState& state, SolverRules rules) const;
-    void Clear() { entries_.clear(); }
 
 private:
     struct Entry {
-        SolverPosition position;
-        std::vector<CardCode> drawPile;  // the position alone does not hold the pile's order
-        SolverRules rules;
+        Key key;
         SolverResult result;
     };
 
-    void Add(Entry entry);
-    const Entry* Find(const SolverPosition& position, const std::vector<CardCode>& drawPile, SolverRules rules) const;
+    void Add(Key key, const SolverResult& result);
+    const Entry* Find(const Key& key) const;
 
     std::vector<Entry> entries_;
 };
