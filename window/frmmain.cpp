@@ -282,13 +282,13 @@ void Tfrm_Main::EndProgram()
     if (game_.StopDealing() || ending_)
         return;
     ending_ = true;
-    advisor_->Stop();
     wonTimer_->stop();
     if (!playerDialog_->ChoseExit()) {
         PlaySoundEvent(SoundEvent::EndGame);
         SaveSettings();
     }
     table_->SetBusyCursor(false);
+    advisor_->Stop();  // after the save, which waits for nothing
     close();
     QCoreApplication::quit();
 }

@@ -143,6 +143,9 @@ TEST_F(LifeCycleTest, SettingsAndPositionSurviveARestart)
     Start();
     settings.TableColor = 0x008000;
     settings.Level = LevelEasy;
+    // As a player would, once the window has settled: the placement checks
+    // the frame a moment after the window shows and would undo an earlier move.
+    QTest::qWait(50);
     window->move(40, 50);
     window->findChild<QAction*>(QStringLiteral("mnu_Exit"))->trigger();
     EXPECT_TRUE(window->IsEnding());
