@@ -1,6 +1,6 @@
 // Cost of the card table as a player meets it: a full repaint of the window's
 // contents at 100% and 300%, whole new games dealt through the real window
-// and a step of the won display, offscreen.
+// (also with only winnable deals) and a step of the won display, offscreen.
 #include <memory>
 #include <string>
 
@@ -8,9 +8,11 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QLabel>
 
 #include <filesystem>
 
+#include "advisor/dealadvisor.h"
 #include "engine/player.h"
 #include "sound/soundplayer.h"
 #include "store/settingsstore.h"
@@ -67,6 +69,26 @@ void BM_NewGame(benchmark::State& state)
     state.counters["deals"] = benchmark::Counter(deals, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
+// New games with Only winnable deals: the time a player waits for one (at
+// most a second by design), the deals it takes, and the share of games whose
+// deal was proved winnable before the second ran out.
+void BM_NewWinnableGame(benchmark::State& state)
+{
+    Table table;
+    table.player.Settings.OnlyWinnable = true;
+    Game& game = table.window->GameEngine();
+    int deals = 0;
+    int proved = 0;
+    for (auto _ : state) {
+        game.NewGame();
+        deals += game.DealsInLastGame();
+        table.window->Advisor().PositionChanged();
+        proved += table.window->Advisor().VerdictLabel()->text() == QStringLiteral("This deal can be won");
+    }
+    state.counters["deals"] = benchmark::Counter(deals, benchmark::Counter::kAvgIterations);
+    state.counters["proved"] = benchmark::Counter(proved, benchmark::Counter::kAvgIterations);
+}
+
 // One step of the won display's endless ripple, ten of which run a second;
 // the table shows the last deal's cards rather than a won game, which costs
 // the same to draw.
@@ -84,4 +106,5 @@ void BM_WonDisplayTick(benchmark::State& state)
 
 BENCHMARK(BM_RepaintTable)->Arg(100)->Arg(300)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_NewGame)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_NewWinnableGame)->Unit(benchmark::kMillisecond)->Iterations(40);
 BENCHMARK(BM_WonDisplayTick)->Unit(benchmark::kMicrosecond);

@@ -33,6 +33,12 @@ public:
 
     void SeedRandom(std::uint32_t seed) { random_.Seed(seed); }
 
+    // Asked after each fresh deal that meets the minimum draw pile, with the
+    // number of the deal within this new game; false deals again. A reused
+    // deck (a replay, the test player's) is never asked.
+    using DealFilter = std::function<bool(const GameState& dealt, int deal)>;
+    void SetDealFilter(DealFilter filter) { dealFilter_ = std::move(filter); }
+
     void NewGame();
     void ReplaySameDeck();
     // The close hand-shake: during a deal, stops it before its next card and
@@ -126,6 +132,7 @@ private:
 
     void ResetTable();
     bool DealUntilMinimum();
+    bool FilterAccepts() { return !dealFilter_ || dealFilter_(state_, deals_); }
     int WantedMinimum() const;
     void AddToDrawPile(int deckPos);
 
@@ -136,6 +143,7 @@ private:
     Random random_;
     Deck deck_{};
     int deals_ = 0;
+    DealFilter dealFilter_;
     GameState state_;
     WonDisplay won_;
     // Every move's record, oldest first: the last one alone with the classic undo.

@@ -82,14 +82,15 @@ int Game::WantedMinimum() const
     return std::min<int>(settings_.MinDrawPile, HighestMinimum);
 }
 
-// Deals until the draw pile reaches the minimum. A deck that is reused (a
-// replay, or the test player's) gives the same deal every time, so it is dealt
-// once and accepted. Returns false when the window was closed meanwhile.
+// Deals until the draw pile reaches the minimum and the deal filter, if any,
+// accepts the deal. A deck that is reused (a replay, or the test player's)
+// gives the same deal every time, so it is dealt once and accepted. Returns
+// false when the window was closed meanwhile.
 bool Game::DealUntilMinimum()
 {
     const bool reusedDeck = state_.ReplayDeck || player_.Name == TestPlayerName;
     deals_ = 0;
-    while (WantedMinimum() > state_.DrawCount) {
+    while (WantedMinimum() > state_.DrawCount || !FilterAccepts()) {
         for (int spot = 1; spot <= SpotCount; ++spot) {
             view_.ShowCard(CardGroup::Table, spot, NoCard);
             view_.SetCardVisible(CardGroup::Table, spot, true);

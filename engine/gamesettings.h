@@ -41,6 +41,8 @@ struct GameSettings {
     bool ResumeGame = true;       // the game in progress comes back at the next start
     bool UndoEveryMove = false;   // false: the classic single undo, no redo
     bool StackOutlines = true;    // empty stack places show the suit and first rank they want
+    bool OnlyWinnable = false;  // a new game re-deals until the solver proves a win
+    bool ShowVerdict = true;    // the words saying whether the deal can still be won
     // Indexed by sound event 1..12; index 0 is unused.
     std::array<std::string, SoundEventCount + 1> SoundName;
     std::array<std::string, SoundEventCount + 1> SoundPath;

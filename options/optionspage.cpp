@@ -23,6 +23,7 @@ constexpr int WideControl = 150;
 constexpr int NarrowControl = 70;
 const QRect UpperLeft{28, 34, WideControl, ControlHeight};
 const QRect LowerLeftCheck{28, 74, WideControl, ControlHeight};
+const QRect MiddleLeftCheck{28, 54, WideControl, ControlHeight};
 const QRect LowerLeft{28, 70, WideControl, ControlHeight};
 const QRect UpperLeftNarrow{28, 34, NarrowControl, ControlHeight};
 const QRect LowerLeftNarrow{28, 70, NarrowControl, ControlHeight};
@@ -81,9 +82,12 @@ void TOptionsPage::CreateControls()
 {
     boxMisc = MakeBox(this, "boxMisc", QStringLiteral(" Miscellaneous "), MiscPlace);
     boxPlays = MakeCheck(boxMisc, "boxPlays", QStringLiteral(" Show # of plays"), UpperLeft);
+    // Made between the two so that Tab visits the three from top to bottom.
+    boxWinnable = MakeCheck(boxMisc, "boxWinnable", tr(" Only winnable deals"), MiddleLeftCheck);
     boxPeek = MakeCheck(boxMisc, "boxPeek", QStringLiteral(" Peek at all Cards"), LowerLeftCheck);
     connect(boxPlays, &QCheckBox::clicked, this, &TOptionsPage::boxPlaysClick);
     connect(boxPeek, &QCheckBox::clicked, this, &TOptionsPage::boxPeekClick);
+    connect(boxWinnable, &QCheckBox::clicked, this, [this] { settings_.OnlyWinnable = boxWinnable->isChecked(); });
 
     boxDifficulty = MakeBox(this, "boxDifficulty", QStringLiteral(" Difficulty "), DifficultyPlace);
     radEasy = AddRadio(boxDifficulty, "radEasy", QStringLiteral(" Easy"), UpperLeft, LevelEasy);
@@ -138,6 +142,7 @@ void TOptionsPage::ShowSettings()
     boxPeek->setChecked(settings_.PeekAtAll);
     (settings_.DrawTop ? radPlaceTop : radPlaceBottom)->setChecked(true);
     boxPlays->setChecked(settings_.ShowPlays);
+    boxWinnable->setChecked(settings_.OnlyWinnable);
 }
 
 void TOptionsPage::CheckTagged(QGroupBox* box, int tag)

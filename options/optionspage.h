@@ -44,6 +44,7 @@ private:
     QGroupBox* boxMisc = nullptr;
     QCheckBox* boxPlays = nullptr;
     QCheckBox* boxPeek = nullptr;
+    QCheckBox* boxWinnable = nullptr;
     QGroupBox* boxDifficulty = nullptr;
     QRadioButton* radEasy = nullptr;
     QRadioButton* radHard = nullptr;

@@ -31,6 +31,8 @@ constexpr std::string_view VolumeKey = "Volume";
 constexpr std::string_view ResumeGameKey = "Resume Game";
 constexpr std::string_view UndoEveryMoveKey = "Undo Every Move";
 constexpr std::string_view StackOutlinesKey = "Stack Outlines";
+constexpr std::string_view OnlyWinnableKey = "Only Winnable";
+constexpr std::string_view ShowVerdictKey = "Show Verdict";
 constexpr std::string_view SoundNameKey = "Sound";
 constexpr std::string_view SoundPathKey = "Paths";
 constexpr std::string_view GamesKey = "HGame";
@@ -104,6 +106,8 @@ void ReadOptions(const SectionReader& read, GameSettings& settings)
     settings.ResumeGame = read.Bool(ResumeGameKey, Defaults.ResumeGame);
     settings.UndoEveryMove = read.Bool(UndoEveryMoveKey, Defaults.UndoEveryMove);
     settings.StackOutlines = read.Bool(StackOutlinesKey, Defaults.StackOutlines);
+    settings.OnlyWinnable = read.Bool(OnlyWinnableKey, Defaults.OnlyWinnable);
+    settings.ShowVerdict = read.Bool(ShowVerdictKey, Defaults.ShowVerdict);
 }
 
 void ReadSounds(const SectionReader& read, GameSettings& settings)
@@ -155,6 +159,8 @@ KeyValues OptionTexts(const GameSettings& s, WindowPosition position)
         {std::string(ResumeGameKey), BoolText(s.ResumeGame)},
         {std::string(UndoEveryMoveKey), BoolText(s.UndoEveryMove)},
         {std::string(StackOutlinesKey), BoolText(s.StackOutlines)},
+        {std::string(OnlyWinnableKey), BoolText(s.OnlyWinnable)},
+        {std::string(ShowVerdictKey), BoolText(s.ShowVerdict)},
     };
     for (int n = 1; n <= SoundEventCount; ++n) {
         const auto i = static_cast<std::size_t>(n);

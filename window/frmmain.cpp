@@ -9,8 +9,10 @@
 #include <QLayout>
 #include <QTimer>
 
+#include "advisor/dealadvisor.h"
 #include "controls/centring.h"
 #include "table/cardtable.h"
+#include "table/clickcontrol.h"
 #include "window/frameplacement.h"
 #include "window/frmabout.h"
 #include "window/frmhist.h"
@@ -54,6 +56,9 @@ Tfrm_Main::Tfrm_Main(Player& player, TSettingsStore& store, TSoundPlayer& soundP
     setCentralWidget(table_);
     ConnectTable();
     CreateMenus();
+    advisor_ = std::make_unique<TDealAdvisor>(*this, *table_, game_, settings_,
+                                              [this](const std::string& click) { return ControlOfClick(*table_, click); });
+    advisor_->Connect(*menus_->Hint, *menus_->ShowVerdict);
     CreateTimers();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -200,6 +205,7 @@ void Tfrm_Main::ApplySettings()
     ApplyStackColor();
     ApplyCardBack();
     ApplyCardColor();
+    advisor_->ApplySettings();
 }
 
 // Both counters in the current colours, the hidden plays counter included, so
@@ -289,6 +295,7 @@ void Tfrm_Main::EndProgram()
         SaveSettings();
     }
     table_->SetBusyCursor(false);
+    advisor_->Stop();  // after the save, which waits for nothing
     close();
     QCoreApplication::quit();
 }
@@ -313,6 +320,7 @@ void Tfrm_Main::GameStepDone()
 {
     resume_->Keep();
     moveCommands_->Update();
+    advisor_->PositionChanged();
     if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance())
         dispatcher->wakeUp();
 }
@@ -353,6 +361,7 @@ void Tfrm_Main::mnu_OptionsClick()
     optionsDialog_->exec();
     moveCommands_->Update();
     resume_->Keep();
+    advisor_->PositionChanged();  // the level or the draw rule may have changed
     // Saved now rather than only at exit, so that no later crash loses them.
     SaveSettings();
 }

@@ -26,6 +26,7 @@ class TFramePlacement;
 class TMainMenus;
 class TGameResume;
 class TMoveCommands;
+class TDealAdvisor;
 
 // The program's one window: it hosts the card table, owns the game, and
 // turns menu commands and presses on the table into moves of the game.
@@ -49,6 +50,7 @@ public:
     Tfrm_Player& PlayerDialog() { return *playerDialog_; }
     THelpViewer& HelpViewer() { return *helpViewer_; }
     TCardTable& Table() { return *table_; }
+    TDealAdvisor& Advisor() { return *advisor_; }
 
     void SetHelpFile(const QString& name);
     void ShowHelpContext(int context) override;  // a topic of the help file by its number
@@ -126,6 +128,7 @@ private:
     std::unique_ptr<TMainMenus> menus_;
     std::unique_ptr<TGameResume> resume_;
     std::unique_ptr<TMoveCommands> moveCommands_;
+    std::unique_ptr<TDealAdvisor> advisor_;  // before the game it watches is gone
 
     QTimer* wonTimer_ = nullptr;
     QTimer* delayTimer_ = nullptr;

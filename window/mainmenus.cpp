@@ -41,6 +41,7 @@ TMainMenus::TMainMenus(QMainWindow& window)
     Redo = MakeCommand(window, "mnu_Redo", QCoreApplication::translate("TMainMenus", "&Redo"));
     Redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     bar->addAction(Redo);
+    CreateAdviceMenu(window);
     CreateHelpMenu(window);
     AddDesktopKeys();
 }
@@ -87,10 +88,23 @@ void TMainMenus::CreateHelpMenu(QMainWindow& window)
     HelpMenu->addAction(About);
 }
 
+// Help stays the last menu of the bar, as on every desktop.
+void TMainMenus::CreateAdviceMenu(QMainWindow& window)
+{
+    AdviceMenu = window.menuBar()->addMenu(QCoreApplication::translate("TMainMenus", "&Advice"));
+    AdviceMenu->setObjectName(QStringLiteral("mnu_Advice"));
+    Hint = MakeCommand(window, "mnu_Hint", QCoreApplication::translate("TMainMenus", "&Hint"), QKeySequence(Qt::Key_H));
+    ShowVerdict = MakeCommand(window, "mnu_ShowVerdict", QCoreApplication::translate("TMainMenus", "Show &Verdict"));
+    ShowVerdict->setCheckable(true);
+    AdviceMenu->addAction(Hint);
+    AdviceMenu->addAction(ShowVerdict);
+}
+
 void TMainMenus::SetMenusEnabled(bool enabled)
 {
     FileMenu->menuAction()->setEnabled(enabled);
     Options->setEnabled(enabled);
     History->setEnabled(enabled);
     HelpMenu->menuAction()->setEnabled(enabled);
+    AdviceMenu->menuAction()->setEnabled(enabled);
 }

@@ -27,9 +27,13 @@ public:
     QAction* About = nullptr;
     QAction* Redo = nullptr;     // shown only while every move can be undone
     QAction* PlayOut = nullptr;
+    QMenu* AdviceMenu = nullptr;
+    QAction* Hint = nullptr;
+    QAction* ShowVerdict = nullptr;
 
 private:
     void AddDesktopKeys();
     void CreateFileMenu(QMainWindow& window);
     void CreateHelpMenu(QMainWindow& window);
+    void CreateAdviceMenu(QMainWindow& window);
 };

@@ -180,6 +180,31 @@ TEST_F(DealFixture, MinimumOfFiveIsAnOrdinaryMinimum)
     EXPECT_FALSE(game.IsDealing());
 }
 
+// The filter sees only deals that meet the minimum, numbered within the new
+// game, and a refusal deals again; a reused deck is never put to it.
+TEST_F(DealFixture, ADealFilterIsAskedAfterTheMinimumAndNeverForAReusedDeck)
+{
+    std::vector<int> asked;
+    game.SetDealFilter([&](const GameState& dealt, int deal) {
+        EXPECT_GE(dealt.DrawCount, 20);
+        asked.push_back(deal);
+        return asked.size() >= 3;
+    });
+    settings.MinDrawPile = 20;
+    game.SeedRandom(4);
+    game.NewGame();
+    ASSERT_EQ(asked.size(), 3U);
+    EXPECT_EQ(asked.back(), game.DealsInLastGame());
+    EXPECT_TRUE(std::is_sorted(asked.begin(), asked.end()));
+
+    asked.clear();
+    game.ReplaySameDeck();
+    player.Name = "PlumbLine";
+    game.NewGame();
+    EXPECT_TRUE(asked.empty());
+    EXPECT_EQ(game.DealsInLastGame(), 1);
+}
+
 TEST_F(DealFixture, AReusedDeckIsDealtOnceWhateverTheMinimum)
 {
     player.Name = "PlumbLine";

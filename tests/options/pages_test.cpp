@@ -33,7 +33,9 @@ TEST_F(OptionsPageTest, ShowingSetsTheControlsFromTheSettings)
     settings.PeekAtAll = false;
     settings.DrawTop = false;
     settings.ShowPlays = true;
+    settings.OnlyWinnable = true;
     Show();
+    EXPECT_TRUE(Find<QCheckBox>("boxWinnable")->isChecked());
     EXPECT_TRUE(Find<QRadioButton>("rad25")->isChecked());
     EXPECT_TRUE(Find<QRadioButton>("radEasy")->isChecked());
     EXPECT_FALSE(Find<QCheckBox>("boxPeek")->isChecked());
@@ -74,6 +76,8 @@ TEST_F(OptionsPageTest, EachControlWritesItsSettingAtOnce)
     EXPECT_TRUE(settings.DrawTop);
     Click("boxPeek");
     EXPECT_FALSE(settings.PeekAtAll);
+    Click("boxWinnable");
+    EXPECT_TRUE(settings.OnlyWinnable);
     for (const auto& [name, value] : {std::pair{"rad20", 20}, {"rad25", 25}, {"rad30", 30}, {"radNone", 0}}) {
         Click(name);
         EXPECT_EQ(settings.MinDrawPile, value) << name;

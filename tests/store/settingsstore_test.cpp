@@ -53,6 +53,8 @@ GameSettings EveryFieldChanged()
     s.ResumeGame = false;
     s.UndoEveryMove = true;
     s.StackOutlines = false;
+    s.OnlyWinnable = true;
+    s.ShowVerdict = false;
     for (std::size_t n = 1; n <= SoundEventCount; ++n) {
         s.SoundName[n] = "sound" + std::to_string(n);
         s.SoundPath[n] = "/home/player/sounds " + std::to_string(n) + "/";
@@ -95,6 +97,7 @@ TEST_F(SettingsStoreTest, ANewPlayersSectionListsItsKeysInOrder)
               "Top=120\nLeft=64\n"
               "Show Plays=1\nDraw Top=1\nSound=0\nPeek at All=1\nVolume=100\n"
               "Resume Game=1\nUndo Every Move=0\nStack Outlines=1\n"
+              "Only Winnable=0\nShow Verdict=1\n"
               "Sound1=\nPaths1=\nSound2=\nPaths2=\nSound3=\nPaths3=\nSound4=\nPaths4=\n"
               "Sound5=\nPaths5=\nSound6=\nPaths6=\nSound7=\nPaths7=\nSound8=\nPaths8=\n"
               "Sound9=\nPaths9=\nSound10=\nPaths10=\nSound11=\nPaths11=\nSound12=\nPaths12=\n"
@@ -132,6 +135,8 @@ TEST_F(SettingsStoreTest, ReadsNumbersAsTheFileRulesSay)
     EXPECT_TRUE(bare.ShowPlays);
     EXPECT_FALSE(bare.PeekAtAll);
     EXPECT_EQ(bare.SoundVolume, FullVolume) << "a file without a volume plays at full volume";
+    EXPECT_FALSE(bare.OnlyWinnable) << "a file of the classic game deals every deal";
+    EXPECT_TRUE(bare.ShowVerdict);
 }
 
 TEST_F(SettingsStoreTest, HistoryRowsWithoutGamesReadAsZeros)

@@ -24,6 +24,8 @@ inline void ExpectSameSettings(const GameSettings& a, const GameSettings& b)
     EXPECT_EQ(a.ResumeGame, b.ResumeGame);
     EXPECT_EQ(a.UndoEveryMove, b.UndoEveryMove);
     EXPECT_EQ(a.StackOutlines, b.StackOutlines);
+    EXPECT_EQ(a.OnlyWinnable, b.OnlyWinnable);
+    EXPECT_EQ(a.ShowVerdict, b.ShowVerdict);
     EXPECT_EQ(a.SoundName, b.SoundName);
     EXPECT_EQ(a.SoundPath, b.SoundPath);
 }

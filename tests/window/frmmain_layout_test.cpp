@@ -228,8 +228,8 @@ TEST_F(MainLayoutTest, TimersWaitWithTheirIntervals)
 TEST_F(MainLayoutTest, MenuBarHoldsTheCommandsWithTheirKeys)
 {
     const QList<QAction*> bar = window->menuBar()->actions();
-    ASSERT_EQ(bar.size(), 6);
-    const QStringList captions = {"&File", "&Options", "H&istory", "&Undo", "&Redo", "&Help"};
+    ASSERT_EQ(bar.size(), 7);
+    const QStringList captions = {"&File", "&Options", "H&istory", "&Undo", "&Redo", "&Advice", "&Help"};
     for (int i = 0; i < bar.size(); ++i) {
         EXPECT_EQ(bar[i]->text(), captions[i]);
         EXPECT_FALSE(bar[i]->isEnabled()) << "disabled until the first deal: " << captions[i].toStdString();
@@ -257,7 +257,11 @@ TEST_F(MainLayoutTest, MenuBarHoldsTheCommandsWithTheirKeys)
         EXPECT_EQ(fileItems[i]->text(), QLatin1String(file[i].caption));
         EXPECT_EQ(fileItems[i]->shortcut(), file[i].key);
     }
-    const QList<QAction*> helpItems = bar[5]->menu()->actions();
+    const QList<QAction*> adviceItems = bar[5]->menu()->actions();
+    ASSERT_EQ(adviceItems.size(), 2);
+    EXPECT_EQ(adviceItems[0]->shortcut(), QKeySequence(Qt::Key_H));
+    EXPECT_TRUE(adviceItems[1]->isCheckable());
+    const QList<QAction*> helpItems = bar[6]->menu()->actions();
     ASSERT_EQ(helpItems.size(), 3);
     EXPECT_EQ(helpItems[0]->text(), QStringLiteral("&Instructions"));
     EXPECT_TRUE(helpItems[1]->isSeparator());

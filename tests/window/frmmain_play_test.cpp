@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QFrame>
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -16,6 +17,7 @@
 #include "controls/carddeck.h"
 #include "controls/image.h"
 #include "controls/label3d.h"
+#include "advisor/dealadvisor.h"
 #include "table/cardtable.h"
 #include "tests/window/mainwindowprobe.h"
 #include "window/frmplay.h"
@@ -68,7 +70,7 @@ TEST_F(MainPlayTest, DealShowsTheTableFaceUpAndOpensTheMenus)
     }
     EXPECT_EQ(Card("card_Table1")->CardNum(), 49);
     EXPECT_EQ(window->Table().DrawPileCountShown(), 9);
-    for (int item : {0, 1, 2, 5})
+    for (int item : {0, 1, 2, 5, 6})
         EXPECT_TRUE(BarItemEnabled(item)) << item;
     EXPECT_FALSE(BarItemEnabled(3)) << "nothing to undo yet";
     EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the wait cursor is gone";
@@ -131,22 +133,42 @@ TEST_F(MainPlayTest, DuringTheDealNothingAnswersAndTheKeysDoNothing)
     QSignalSpy replay(Action("mnuReplay"), &QAction::triggered);
     QSignalSpy newPlayer(Action("mnu_Newplayer"), &QAction::triggered);
     QSignalSpy exit(Action("mnu_Exit"), &QAction::triggered);
+    QSignalSpy hint(Action("mnu_Hint"), &QAction::triggered);
     bool menusWereOff = false;
     bool cardsWereOff = false;
     window->DuringDeal = [&] {
-        menusWereOff = !BarItemEnabled(0) && !BarItemEnabled(1) && !BarItemEnabled(2) && !BarItemEnabled(5);
+        menusWereOff = !BarItemEnabled(0) && !BarItemEnabled(1) && !BarItemEnabled(2) && !BarItemEnabled(6);
         cardsWereOff = !Card("card_Table1")->isEnabled() && !Card("card_Drawpile")->isEnabled()
                        && !Card("card_Stack1")->isEnabled() && !Find<TLabel3d>("lbl_Stack8")->isEnabled();
-        for (Qt::Key key : {Qt::Key_F2, Qt::Key_F3, Qt::Key_F6, Qt::Key_F7})
+        for (Qt::Key key : {Qt::Key_F2, Qt::Key_F3, Qt::Key_F6, Qt::Key_F7, Qt::Key_H})
             PressKey(key);
     };
     window->GameEngine().NewGame();
     EXPECT_TRUE(menusWereOff);
     EXPECT_TRUE(cardsWereOff);
-    EXPECT_EQ(newGame.count() + replay.count() + newPlayer.count() + exit.count(), 0);
+    EXPECT_EQ(newGame.count() + replay.count() + newPlayer.count() + exit.count() + hint.count(), 0);
     EXPECT_EQ(window->DealsBegun, 1);
     EXPECT_FALSE(window->IsEnding());
     EXPECT_TRUE(window->isVisible());
+}
+
+// H asks for a hint with the menu closed; the hint outlines on the table and
+// leaves the game as it was.
+TEST_F(MainPlayTest, TheHKeyShowsAHintThatChangesNothing)
+{
+    window->GameEngine().NewGame();
+    const GameState before = window->GameEngine().State();
+    PressKey(Qt::Key_H);
+    const QString said = window->Advisor().LastHint();
+    EXPECT_FALSE(said.isEmpty());
+    const QList<QFrame*> outlines = window->Table().findChildren<QFrame*>(QStringLiteral("hintOutline"));
+    EXPECT_EQ(outlines.isEmpty(), said.startsWith(QStringLiteral("This deal can no longer be won")));
+    EXPECT_EQ(window->GameEngine().State().DrawCount, before.DrawCount);
+    EXPECT_EQ(window->GameEngine().State().CardsLeft, before.CardsLeft);
+    EXPECT_FALSE(BarItemEnabled(3)) << "nothing to undo after a hint";
+
+    QTest::mouseClick(Card("card_Drawpile"), Qt::LeftButton);
+    EXPECT_TRUE(window->Table().findChildren<QFrame*>(QStringLiteral("hintOutline")).isEmpty()) << "gone with the move";
 }
 
 TEST_F(MainPlayTest, BeforeTheFirstDealTheKeysDoNothing)
