@@ -3,6 +3,7 @@
 #include <QIcon>
 
 #include "app/commandline.h"
+#include "controls/classicstyle.h"
 #include "engine/player.h"
 #include "sound/qtsoundplayer.h"
 #include "store/settingsfile.h"
@@ -45,6 +46,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     if (const auto exitCode = RejectUnknownOptions(app))
         return *exitCode;
+    // Buttons in the classic look of the table, over the desktop's style.
+    QApplication::setStyle(new TClassicStyle);
     // For desktops that do not look the icon up by the application id.
     QApplication::setWindowIcon(ProgramIcon());
 

@@ -32,6 +32,10 @@ constexpr std::string_view SoundPathKey = "Paths";
 constexpr std::string_view GamesKey = "HGame";
 constexpr std::string_view WonKey = "HWon";
 constexpr std::string_view LeftTotalKey = "HLeft";
+constexpr std::string_view ZoomKey = "Zoom";
+constexpr std::string_view WidthKey = "Width";
+constexpr std::string_view HeightKey = "Height";
+constexpr std::string_view MaximizedKey = "Maximized";
 
 const GameSettings Defaults{};
 const WindowPosition DefaultPosition{};
@@ -97,6 +101,7 @@ void ReadOptions(const SectionReader& read, GameSettings& settings)
     settings.SoundOn = read.Bool(SoundOnKey, Defaults.SoundOn);
     settings.PeekAtAll = read.Bool(PeekAtAllKey, Defaults.PeekAtAll);
     settings.SoundVolume = std::clamp(read.Integer(VolumeKey, Defaults.SoundVolume), 0, FullVolume);
+    settings.Zoom = read.Integer(ZoomKey, Defaults.Zoom);
 }
 
 void ReadSounds(const SectionReader& read, GameSettings& settings)
@@ -145,6 +150,10 @@ KeyValues OptionTexts(const GameSettings& s, WindowPosition position)
         {std::string(SoundOnKey), BoolText(s.SoundOn)},
         {std::string(PeekAtAllKey), BoolText(s.PeekAtAll)},
         {std::string(VolumeKey), IntegerText(s.SoundVolume)},
+        {std::string(ZoomKey), IntegerText(s.Zoom)},
+        {std::string(WidthKey), IntegerText(position.Width)},
+        {std::string(HeightKey), IntegerText(position.Height)},
+        {std::string(MaximizedKey), BoolText(position.Maximized)},
     };
     for (int n = 1; n <= SoundEventCount; ++n) {
         const auto i = static_cast<std::size_t>(n);
@@ -257,7 +266,10 @@ void TSettingsStore::LoadSettings(const std::string& playerName, bool waveDevice
 WindowPosition TSettingsStore::LoadWindowPosition(const std::string& playerName) const
 {
     const SectionReader read(ini_, playerName);
-    return {read.Integer(TopKey, DefaultPosition.Top), read.Integer(LeftKey, DefaultPosition.Left)};
+    return {read.Integer(TopKey, DefaultPosition.Top), read.Integer(LeftKey, DefaultPosition.Left),
+            std::max(0, read.Integer(WidthKey, DefaultPosition.Width)),
+            std::max(0, read.Integer(HeightKey, DefaultPosition.Height)),
+            read.Bool(MaximizedKey, DefaultPosition.Maximized)};
 }
 
 void TSettingsStore::SaveSettings(const std::string& playerName, const GameSettings& settings,

@@ -8,6 +8,7 @@
 #include "engine/cardcode.h"
 #include "engine/gamesettings.h"
 #include "engine/gameview.h"
+#include "table/tablescale.h"
 
 class QLabel;
 class QPushButton;
@@ -43,6 +44,10 @@ public:
     void FitStackLabels();
 
     int DrawPileCountShown() const { return drawPileCountShown_; }
+
+    // The whole table at `zoom` times its classic size; 1 is the classic table.
+    void SetZoom(qreal zoom);
+    qreal Zoom() const { return scale_.Zoom(); }
 
     // The view the game drives.
     void ShowCard(CardGroup group, int index, CardCode code) override;
@@ -92,9 +97,11 @@ private:
     void CreatePeekPanel();
     TCarddeck* Card(CardGroup group, int index) const;
     void DrawCounter(TImage& tens, TImage& ones, int value);
+    void CardMouseMove();
 
     const GameSettings& settings_;
     TTableHost& host_;
+    TTableScale scale_;
 
     TPanel* kingsColumn_ = nullptr;
     TPanel* spotsPanel_ = nullptr;

@@ -25,8 +25,20 @@ public:
     QMenu* HelpMenu = nullptr;
     QAction* Instructions = nullptr;
     QAction* About = nullptr;
+    // The table's size and the window's state; it stays enabled throughout,
+    // since none of it touches the game.
+    QMenu* ViewMenu = nullptr;
+    QAction* ZoomIn = nullptr;
+    QAction* ZoomOut = nullptr;
+    QAction* Zoom100 = nullptr;
+    QAction* Zoom150 = nullptr;
+    QAction* Zoom200 = nullptr;
+    QAction* Zoom300 = nullptr;
+    QAction* ZoomFit = nullptr;
+    QAction* FullScreen = nullptr;
 
 private:
     void CreateFileMenu(QMainWindow& window);
     void CreateHelpMenu(QMainWindow& window);
+    void CreateViewMenu(QMainWindow& window);
 };
