@@ -23,4 +23,5 @@ inline void ExpectSameSettings(const GameSettings& a, const GameSettings& b)
     EXPECT_EQ(a.SoundVolume, b.SoundVolume);
     EXPECT_EQ(a.SoundName, b.SoundName);
     EXPECT_EQ(a.SoundPath, b.SoundPath);
+    EXPECT_EQ(a.Zoom, b.Zoom);
 }

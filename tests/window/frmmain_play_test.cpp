@@ -134,7 +134,7 @@ TEST_F(MainPlayTest, DuringTheDealNothingAnswersAndTheKeysDoNothing)
     bool menusWereOff = false;
     bool cardsWereOff = false;
     window->DuringDeal = [&] {
-        menusWereOff = !BarItemEnabled(0) && !BarItemEnabled(1) && !BarItemEnabled(2) && !BarItemEnabled(4);
+        menusWereOff = !BarItemEnabled(0) && !BarItemEnabled(1) && !BarItemEnabled(2) && !BarItemEnabled(5);
         cardsWereOff = !Card("card_Table1")->isEnabled() && !Card("card_Drawpile")->isEnabled()
                        && !Card("card_Stack1")->isEnabled() && !Find<TLabel3d>("lbl_Stack8")->isEnabled();
         for (Qt::Key key : {Qt::Key_F2, Qt::Key_F3, Qt::Key_F6, Qt::Key_F7})
@@ -285,6 +285,7 @@ TEST_F(MainPlayTest, PointerOverBarePanelEndsAPeek)
     ASSERT_TRUE(peek->isVisible());
     QTest::mouseMove(Find<QWidget>("pan_Stack1"), QPoint(50, 5));
     EXPECT_FALSE(peek->isVisible());
+    QTest::mouseRelease(Card("card_Table3"), Qt::RightButton);
 }
 
 TEST_F(MainPlayTest, PointerOverACardDoesNotEndAPeek)
@@ -298,6 +299,7 @@ TEST_F(MainPlayTest, PointerOverACardDoesNotEndAPeek)
     EXPECT_EQ(spot1->CardNum(), 35);
     QTest::mouseMove(Find<QWidget>("pan_Table"), QPoint(5, 5));
     EXPECT_EQ(spot1->CardNum(), 49);
+    QTest::mouseRelease(spot1, Qt::RightButton);
 }
 
 TEST_F(MainPlayTest, StackLabelsAndCardsTakeNothingWithoutARaisedCard)

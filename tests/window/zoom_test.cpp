@@ -23,6 +23,7 @@
 #include "tests/window/windowparts.h"
 #include "window/frmmain.h"
 #include "window/tableview.h"
+#include "window/zoomcontroller.h"
 
 namespace {
 
@@ -220,6 +221,48 @@ TEST_F(ZoomTest, OneAndAHalfLeavesNoStrayPixelsAtTheJoins)
                     << "stray " << std::hex << scaled.pixel(x, y) << std::dec << " at " << x << "," << y;
             }
         }
+}
+
+TEST(ZoomStepsTest, StepsFitAndSettingsRead)
+{
+    EXPECT_EQ(ZoomInFrom(1.0), 150);
+    EXPECT_EQ(ZoomInFrom(1.7), 200) << "from a fit between steps, the next step up";
+    EXPECT_EQ(ZoomInFrom(3.0), 300);
+    EXPECT_EQ(ZoomInFrom(5.0), 300);
+    EXPECT_EQ(ZoomOutFrom(1.7), 150);
+    EXPECT_EQ(ZoomOutFrom(1.0), 100);
+    EXPECT_EQ(ZoomOutFrom(0.6), 100);
+    EXPECT_DOUBLE_EQ(FitZoom(1268, 1000, 634, 435), 2.0);
+    EXPECT_DOUBLE_EQ(FitZoom(100, 100, 634, 435), MinFitZoom);
+    EXPECT_DOUBLE_EQ(FitZoom(100000, 100000, 634, 435), MaxFitZoom);
+    for (const int kept : {0, 100, 150, 200, 300})
+        EXPECT_EQ(ValidZoomSetting(kept), kept);
+    for (const int unknown : {-100, 1, 99, 250, 100000})
+        EXPECT_EQ(ValidZoomSetting(unknown), 100) << unknown;
+}
+
+// What the window keeps of itself for the player, and gets back.
+TEST_F(ZoomTest, SizeAndZoomComeBackForThePlayer)
+{
+    auto* zoom = window->findChild<TZoomController*>();
+    ASSERT_NE(zoom, nullptr);
+    zoom->ChooseZoom(150);
+    window->resize(1000, 700);
+    WindowPosition kept;
+    zoom->Store(kept);
+    EXPECT_EQ(QSize(kept.Width, kept.Height), QSize(1000, 700));
+    EXPECT_FALSE(kept.Maximized);
+
+    parts.player.Settings.Zoom = 250;  // not a step: a hand-edited file
+    zoom->Restore(WindowPosition{10, 10, 0, 0, false});
+    EXPECT_EQ(parts.player.Settings.Zoom, 100);
+    EXPECT_EQ(window->size(), QSize(634, 435 + window->menuBar()->height())) << "no size kept: the table's";
+
+    parts.player.Settings.Zoom = 200;
+    zoom->Restore(kept);
+    EXPECT_EQ(window->size(), QSize(1000, 700));
+    EXPECT_EQ(window->Table().Zoom(), 2.0);
+    EXPECT_TRUE(Command("mnu_Zoom200")->isChecked());
 }
 
 }  // namespace
