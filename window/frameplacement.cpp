@@ -35,6 +35,11 @@ void TFramePlacement::PlaceSaved(WindowPosition saved)
 void TFramePlacement::Place(QPoint frameCorner)
 {
     frameWait_.stop();
+    // The desktop places a maximised window; a move would take it out of that state.
+    if (window_.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
+        pending_.reset();
+        return;
+    }
     window_.move(frameCorner);
     if (window_.isVisible()) {
         pending_.reset();  // the frame is known by now
