@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include <QApplication>
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>

@@ -142,7 +142,7 @@ void TCardTable::CreatePanels()
     CreatePlayPile();
     CreatePeekPanel();
 
-    for (TPanel* panel : {kingsColumn_, acesColumn_, spotsPanel_, playPilePanel_, playsPanel_, shiftPanel_, drawCounter_}) {
+    for (TPanel* panel : BarePanels()) {
         panel->setMouseTracking(true);
         connect(panel, &TPanel::MouseMove, this, &TCardTable::BarePanelMouseMove);
     }
@@ -385,10 +385,15 @@ void TCardTable::CardMouseMove()
 {
     if (QApplication::mouseButtons() == Qt::NoButton)
         return;
-    QWidget* under = childAt(mapFromGlobal(QCursor::pos()));
-    for (TPanel* panel : {kingsColumn_, acesColumn_, spotsPanel_, playPilePanel_, playsPanel_, shiftPanel_, drawCounter_})
-        if (under == panel)
-            emit BarePanelMouseMove();
+    const auto panels = BarePanels();
+    if (std::find(panels.begin(), panels.end(), childAt(mapFromGlobal(QCursor::pos()))) != panels.end())
+        emit BarePanelMouseMove();
+}
+
+// The panels whose bare background ends a peek.
+std::array<TPanel*, 7> TCardTable::BarePanels() const
+{
+    return {kingsColumn_, acesColumn_, spotsPanel_, playPilePanel_, playsPanel_, shiftPanel_, drawCounter_};
 }
 
 void TCardTable::SetBusyCursor(bool busy)

@@ -98,6 +98,7 @@ private:
     TCarddeck* Card(CardGroup group, int index) const;
     void DrawCounter(TImage& tens, TImage& ones, int value);
     void CardMouseMove();
+    std::array<TPanel*, 7> BarePanels() const;
 
     const GameSettings& settings_;
     TTableHost& host_;

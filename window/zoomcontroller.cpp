@@ -1,6 +1,8 @@
 #include "window/zoomcontroller.h"
 
 #include <algorithm>
+#include <array>
+#include <utility>
 
 #include <QAction>
 #include <QMainWindow>
@@ -53,8 +55,9 @@ void TZoomController::Restore(const WindowPosition& saved)
     settings_.Zoom = ValidZoomSetting(settings_.Zoom);
     window_.setWindowState(window_.windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
     ShowZoom();
+    // A size from a hand-edited file, or from a larger screen, is held to this one.
     if (saved.Width > 0 && saved.Height > 0)
-        window_.resize(QSize(saved.Width, saved.Height).expandedTo(window_.minimumSizeHint()));
+        window_.resize(QSize(saved.Width, saved.Height).boundedTo(ScreenRoom()).expandedTo(window_.minimumSizeHint()));
     else
         FitWindowToTable();
     if (saved.Maximized)
@@ -113,12 +116,18 @@ void TZoomController::FitWindowToTable()
 {
     if (WindowIsSizedByDesktop())
         return;
-    QSize wanted = table_.size() + QSize(0, window_.menuBar()->sizeHint().height());
-    if (const QScreen* screen = window_.screen()) {
-        const QSize frame = window_.frameGeometry().size() - window_.geometry().size();
-        wanted = wanted.boundedTo(screen->availableGeometry().size() - frame);
-    }
-    window_.resize(wanted);
+    const QSize wanted = table_.size() + QSize(0, window_.menuBar()->sizeHint().height());
+    window_.resize(wanted.boundedTo(ScreenRoom()));
+}
+
+// The largest window the screen holds, frame and title bar included.
+QSize TZoomController::ScreenRoom() const
+{
+    const QScreen* screen = window_.screen();
+    if (screen == nullptr)
+        return QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    const QSize frame = window_.frameGeometry().size() - window_.geometry().size();
+    return screen->availableGeometry().size() - frame;
 }
 
 void TZoomController::ShowChoice()

@@ -40,6 +40,7 @@ private:
     void FitWindowToTable();
     void ShowChoice();
     bool WindowIsSizedByDesktop() const;
+    QSize ScreenRoom() const;
 
     QMainWindow& window_;
     TCardTable& table_;

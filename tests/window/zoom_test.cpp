@@ -192,6 +192,9 @@ TEST_F(ZoomTest, ScaledScreenAndZoomShowTheClassicTableBlownUp)
     parts.player.Settings.TableColor = 0x008000;
     window->ApplySettings();
     const QImage classic = Render(1);
+    // The column and row the panels leave free show the button face, as the panels do.
+    EXPECT_EQ(classic.pixel(633, 200), 0xFFC0C0C0u);
+    EXPECT_EQ(classic.pixel(300, 434), 0xFFC0C0C0u);
     ExpectBlownUpCopy(classic, Render(2), 2);
     Command("mnu_Zoom200")->trigger();
     ExpectBlownUpCopy(classic, Render(1), 2);
