@@ -17,7 +17,7 @@ constexpr TColor cl3DLight = 0x80000016;
 
 qreal ZoomOf(const QWidget* widget)
 {
-    const QVariant zoom = widget != nullptr ? widget->property("classicZoom") : QVariant();
+    const QVariant zoom = widget != nullptr ? widget->property(TClassicStyle::ZoomProperty) : QVariant();
     return zoom.isValid() ? zoom.toReal() : 1.0;
 }
 

@@ -11,6 +11,8 @@ class TClassicStyle final : public QProxyStyle {
     Q_OBJECT
 
 public:
+    static constexpr const char* ZoomProperty = "classicZoom";
+
     TClassicStyle();
 
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,

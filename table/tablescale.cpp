@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include "controls/carddeck.h"
+#include "controls/classicstyle.h"
 #include "controls/image.h"
 #include "controls/label3d.h"
 #include "controls/panel.h"
@@ -106,7 +107,7 @@ void TTableScale::Show(QWidget& control, const ClassicPlace& classic) const
     }
     if (auto* button = qobject_cast<QAbstractButton*>(&control)) {
         // The button's bevel follows the zoom, read by the classic style.
-        button->setProperty("classicZoom", zoom_);
+        button->setProperty(TClassicStyle::ZoomProperty, zoom_);
         if (!classic.icon.isNull())
             ShowIcon(*button, classic.icon, classic.iconSize, zoom_);
     }

@@ -59,7 +59,7 @@ TEST_F(ClassicStyleTest, DefaultButtonIsOutlinedAndBevelsFollowTheZoom)
     EXPECT_EQ(outlined.pixel(1, 1), White);
 
     button.setDefault(false);
-    button.setProperty("classicZoom", 2.0);
+    button.setProperty(TClassicStyle::ZoomProperty, 2.0);
     QImage zoomed = Shot();
     EXPECT_EQ(zoomed.pixel(1, 1), White);
     EXPECT_EQ(zoomed.pixel(2, 2), Light);

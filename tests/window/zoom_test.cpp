@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
+#include <QScreen>
 #include <QScrollArea>
 #include <QTest>
 
@@ -250,10 +251,10 @@ TEST_F(ZoomTest, SizeAndZoomComeBackForThePlayer)
     auto* zoom = window->findChild<TZoomController*>();
     ASSERT_NE(zoom, nullptr);
     zoom->ChooseZoom(150);
-    window->resize(1000, 700);
+    window->resize(700, 500);
     WindowPosition kept;
     zoom->Store(kept);
-    EXPECT_EQ(QSize(kept.Width, kept.Height), QSize(1000, 700));
+    EXPECT_EQ(QSize(kept.Width, kept.Height), QSize(700, 500));
     EXPECT_FALSE(kept.Maximized);
 
     parts.player.Settings.Zoom = 250;  // not a step: a hand-edited file
@@ -263,9 +264,14 @@ TEST_F(ZoomTest, SizeAndZoomComeBackForThePlayer)
 
     parts.player.Settings.Zoom = 200;
     zoom->Restore(kept);
-    EXPECT_EQ(window->size(), QSize(1000, 700));
+    EXPECT_EQ(window->size(), QSize(700, 500));
     EXPECT_EQ(window->Table().Zoom(), 2.0);
     EXPECT_TRUE(Command("mnu_Zoom200")->isChecked());
+
+    zoom->Restore(WindowPosition{10, 10, 100000, 100000, false});
+    const QSize screen = window->screen()->availableGeometry().size();
+    EXPECT_LE(window->width(), screen.width()) << "a size larger than the screen is held to it";
+    EXPECT_LE(window->height(), screen.height());
 }
 
 }  // namespace
