@@ -3,12 +3,12 @@
 #include <QIcon>
 
 #include "app/commandline.h"
-#include "controls/classicstyle.h"
 #include "engine/player.h"
 #include "sound/qtsoundplayer.h"
 #include "store/settingsfile.h"
 #include "store/settingsmigration.h"
 #include "store/settingsstore.h"
+#include "window/classiclook.h"
 #include "window/frmmain.h"
 #include "window/writeerrorbox.h"
 
@@ -46,8 +46,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     if (const auto exitCode = RejectUnknownOptions(app))
         return *exitCode;
-    // Buttons in the classic look of the table, over the desktop's style.
-    QApplication::setStyle(new TClassicStyle);
+    UseClassicLook();
     // For desktops that do not look the icon up by the application id.
     QApplication::setWindowIcon(ProgramIcon());
 
