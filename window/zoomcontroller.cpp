@@ -116,7 +116,10 @@ void TZoomController::FitWindowToTable()
 {
     if (WindowIsSizedByDesktop())
         return;
-    const QSize wanted = table_.size() + QSize(0, window_.menuBar()->sizeHint().height());
+    // A table fitted to a window not yet sized has no size of its own yet:
+    // such a window opens around the classic table.
+    const QSize table = settings_.Zoom == ZoomFitWindow ? ClassicTable.size() : table_.size();
+    const QSize wanted = table + QSize(0, window_.menuBar()->sizeHint().height());
     window_.resize(wanted.boundedTo(ScreenRoom()));
 }
 

@@ -262,6 +262,10 @@ TEST_F(ZoomTest, SizeAndZoomComeBackForThePlayer)
     EXPECT_EQ(parts.player.Settings.Zoom, 100);
     EXPECT_EQ(window->size(), QSize(634, 435 + window->menuBar()->height())) << "no size kept: the table's";
 
+    parts.player.Settings.Zoom = ZoomFitWindow;
+    zoom->Restore(WindowPosition{10, 10, 0, 0, false});
+    EXPECT_EQ(window->size(), QSize(634, 435 + window->menuBar()->height())) << "a fit with no size kept: the classic table's";
+
     parts.player.Settings.Zoom = 200;
     zoom->Restore(kept);
     EXPECT_EQ(window->size(), QSize(700, 500));
