@@ -6,7 +6,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QLayout>
 #include <QTimer>
 
 #include "controls/centring.h"
