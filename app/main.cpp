@@ -8,6 +8,7 @@
 #include "store/settingsfile.h"
 #include "store/settingsmigration.h"
 #include "store/settingsstore.h"
+#include "window/classiclook.h"
 #include "window/frmmain.h"
 #include "window/writeerrorbox.h"
 
@@ -45,6 +46,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     if (const auto exitCode = RejectUnknownOptions(app))
         return *exitCode;
+    UseClassicLook();
     // For desktops that do not look the icon up by the application id.
     QApplication::setWindowIcon(ProgramIcon());
 

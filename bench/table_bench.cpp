@@ -1,6 +1,7 @@
-// Cost of the card table as a player meets it: a full repaint of the window's
-// contents at 100% and 300%, whole new games dealt through the real window
-// (also with only winnable deals) and a step of the won display, offscreen.
+// Cost of the card table as a player meets it: a full repaint of the table on
+// screens scaled 100% and 300%, and zoomed to 100%, 150% and 300%, whole new
+// games dealt through the real window (also with only winnable deals) and a
+// step of the won display, offscreen.
 #include <memory>
 #include <string>
 
@@ -45,10 +46,25 @@ struct Table {
 void BM_RepaintTable(benchmark::State& state)
 {
     Table table;
-    QWidget& contents = *table.window->centralWidget();
+    QWidget& contents = table.window->Table();
     const qreal scale = static_cast<qreal>(state.range(0)) / 100.0;
     QImage target((QSizeF(contents.size()) * scale).toSize(), QImage::Format_RGB32);
     target.setDevicePixelRatio(scale);
+    for (auto _ : state) {
+        contents.render(&target);
+        benchmark::DoNotOptimize(target.constBits());
+    }
+}
+
+// The table zoomed, on an unscaled screen: the pictures are prepared once
+// per zoom, so each repaint copies them.
+void BM_RepaintZoomedTable(benchmark::State& state)
+{
+    Table table;
+    TCardTable& contents = table.window->Table();
+    contents.SetZoom(static_cast<qreal>(state.range(0)) / 100.0);
+    QApplication::processEvents();
+    QImage target(contents.size(), QImage::Format_RGB32);
     for (auto _ : state) {
         contents.render(&target);
         benchmark::DoNotOptimize(target.constBits());
@@ -105,6 +121,7 @@ void BM_WonDisplayTick(benchmark::State& state)
 }  // namespace
 
 BENCHMARK(BM_RepaintTable)->Arg(100)->Arg(300)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RepaintZoomedTable)->Arg(100)->Arg(150)->Arg(300)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_NewGame)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NewWinnableGame)->Unit(benchmark::kMillisecond)->Iterations(40);
 BENCHMARK(BM_WonDisplayTick)->Unit(benchmark::kMicrosecond);

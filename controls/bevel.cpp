@@ -2,7 +2,8 @@
 
 #include <QPainter>
 
-#include "controls/panel.h"
+#include "controls/devicepixels.h"
+#include "controls/picturecache.h"
 #include "controls/tcolor.h"
 
 TBevel::TBevel(QWidget* parent)
@@ -14,6 +15,7 @@ TBevel::TBevel(QWidget* parent)
 void TBevel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    QRect box = rect();
-    TPanel::Frame3D(painter, box, ToQColor(clBtnShadow), ToQColor(clBtnHighlight), 1);
+    const int line = LinePixels(PictureCache::DeviceScale(painter));
+    QRect box = UseDevicePixels(painter, *this);
+    DrawFrame(painter, box, 1, line, ToQColor(clBtnShadow), ToQColor(clBtnHighlight));
 }

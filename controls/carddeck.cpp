@@ -1,6 +1,7 @@
 #include "controls/carddeck.h"
 
 #include <array>
+#include <cmath>
 
 #include <QAccessible>
 #include <QKeyEvent>
@@ -57,6 +58,14 @@ void TCarddeck::SetCardColor(const QColor& value)
     update();
 }
 
+void TCarddeck::SetZoom(qreal value)
+{
+    if (value == zoom_)
+        return;
+    zoom_ = value;
+    update();
+}
+
 // A back number outside 1..12 can only come from a hand-edited settings file
 // and has no picture; such a card shows back 1. Codes above the joker are an
 // owner's error and show the back too, so the card is never left unpainted.
@@ -98,12 +107,18 @@ void TCarddeck::paintEvent(QPaintEvent*)
     PictureCache::Swaps swaps;
     if (IsFaceCard(cardNum_) && cardColor_.rgb() != PureWhite)
         swaps.emplace_back(PureWhite, cardColor_.rgb());
-    const QPixmap picture = PictureCache::Shared().Prepared(PictureName(), swaps, PictureCache::DeviceScale(painter));
+    const qreal scale = PictureCache::DeviceScale(painter) * zoom_;
+    const QPixmap picture = PictureCache::Shared().Prepared(PictureName(), swaps, scale);
     if (picture.isNull()) {
         painter.fillRect(rect(), BackgroundColor());
         return;
     }
-    painter.drawPixmap(0, 0, picture);
+    // Rounded to whole pixels, a zoomed control may be a pixel wider or
+    // narrower than the picture; the picture then stretches to cover it.
+    if (picture.deviceIndependentSize() == QSizeF(size()))
+        painter.drawPixmap(0, 0, picture);
+    else
+        painter.drawPixmap(QRectF(rect()), picture, QRectF(picture.rect()));
     PaintCorners(painter);
     if (hasFocus() && (focusPolicy() & Qt::TabFocus))
         PaintFocusFrame(painter, *this);
@@ -113,8 +128,9 @@ void TCarddeck::paintEvent(QPaintEvent*)
 // surface the card lies on.
 void TCarddeck::PaintCorners(QPainter& painter) const
 {
-    const int w = width();
-    const int h = height();
+    const int w = static_cast<int>(std::lround(width() / zoom_));
+    const int h = static_cast<int>(std::lround(height() / zoom_));
+    painter.scale(width() / static_cast<qreal>(w), height() / static_cast<qreal>(h));
     const std::array<QPoint, 12> corners = {{
         {0, 0}, {1, 0}, {0, 1},
         {w - 2, 0}, {w - 1, 0}, {w - 1, 1},

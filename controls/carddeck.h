@@ -30,6 +30,11 @@ public:
     QColor CardColor() const { return cardColor_; }
     void SetCardColor(const QColor& value);
 
+    // How many screen pixels one of the picture's pixels is; the owner sizes
+    // the control to match.
+    qreal Zoom() const { return zoom_; }
+    void SetZoom(qreal value);
+
     int Tag() const { return tag_; }
     void SetTag(int tag) { tag_ = tag; }
 
@@ -68,5 +73,6 @@ private:
     QColor cardColor_ = QColor(0xFF, 0xFF, 0xFF);
     int tag_ = 0;
     bool pressable_ = false;
+    qreal zoom_ = 1;
     TClickRule clicks_;
 };

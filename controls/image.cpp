@@ -24,6 +24,14 @@ void TImage::SetPicture(const QImage& value)
     repaint();
 }
 
+void TImage::SetZoom(qreal value)
+{
+    if (value == zoom_)
+        return;
+    zoom_ = value;
+    update();
+}
+
 // The picture is made ready once per picture and scale, so that each paint
 // is a plain copy.
 void TImage::paintEvent(QPaintEvent*)
@@ -31,10 +39,14 @@ void TImage::paintEvent(QPaintEvent*)
     if (picture_.isNull())
         return;
     QPainter painter(this);
-    const qreal scale = PictureCache::DeviceScale(painter);
+    const qreal scale = PictureCache::DeviceScale(painter) * zoom_;
     if (shown_.isNull() || shown_.devicePixelRatio() != scale)
         shown_ = PictureCache::ForScale(picture_, scale);
-    painter.drawPixmap(0, 0, shown_);
+    const QSizeF covered = QSizeF(picture_.size()) * zoom_;
+    if (shown_.deviceIndependentSize() == covered)
+        painter.drawPixmap(0, 0, shown_);
+    else
+        painter.drawPixmap(QRectF(QPointF(0, 0), covered), shown_, QRectF(shown_.rect()));
 }
 
 void TImage::mousePressEvent(QMouseEvent* event)

@@ -15,6 +15,10 @@ public:
     const QImage& Picture() const { return picture_; }
     void SetPicture(const QImage& value);  // repaints at once
 
+    // How many screen pixels one of the picture's pixels is.
+    qreal Zoom() const { return zoom_; }
+    void SetZoom(qreal value);
+
     int Tag() const { return tag_; }
     void SetTag(int tag) { tag_ = tag; }
 
@@ -29,4 +33,5 @@ private:
     QImage picture_;
     QPixmap shown_;  // the picture prepared for the last paint's scale
     int tag_ = 0;
+    qreal zoom_ = 1;
 };

@@ -1,56 +1,39 @@
 #include "controls/label3d.h"
 
 #include <algorithm>
+#include <cmath>
 
-#include <QApplication>
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include "controls/focusframe.h"
+#include "controls/devicepixels.h"
+#include "controls/picturecache.h"
+#include "controls/tcolor.h"
 
 namespace {
 
 constexpr int MaxCaptionLength = 255;
 constexpr int MaxCaptionIndent = 255;
 
-// Button highlight and button shadow of the desktop scheme. On a classic
-// desktop these are the white and mid-grey outer edges of a button, which the
-// palette calls Light and Dark; Midlight and Shadow are its inner edges.
+// The classic button highlight and shadow, the same as every panel's bevel.
 QColor ButtonHighlight()
 {
-    return QApplication::palette().color(QPalette::Light);
+    return ToQColor(clBtnHighlight);
 }
 
 QColor ButtonShadow()
 {
-    return QApplication::palette().color(QPalette::Dark);
+    return ToQColor(clBtnShadow);
 }
 
-// One-pixel outlines, each inside the previous: the top row (but its
-// rightmost pixel) and the left column (but its bottom pixel) in the first
-// colour, the right column and the bottom row in the second. The rectangle
-// shrinks by one pixel on every side per outline, even once nothing is left
-// to draw on.
-void DrawFrame(QPainter& painter, QRect& r, int width, const QColor& first, const QColor& second)
-{
-    for (int i = 0; i < width; ++i) {
-        if (r.isValid()) {
-            painter.fillRect(QRect(r.left(), r.top(), r.width() - 1, 1), first);
-            painter.fillRect(QRect(r.left(), r.top(), 1, r.height() - 1), first);
-            painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), second);
-            painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), second);
-        }
-        r.adjust(1, 1, -1, -1);
-    }
-}
-
-void DrawBevel(QPainter& painter, QRect& r, int width, TLabelBevel bevel)
+void DrawBevel(QPainter& painter, QRect& r, int width, int line, TLabelBevel bevel)
 {
     if (bevel == TLabelBevel::bvRaised)
-        DrawFrame(painter, r, width, ButtonHighlight(), ButtonShadow());
+        DrawFrame(painter, r, width, line, ButtonHighlight(), ButtonShadow());
     else if (bevel == TLabelBevel::bvLowered)
-        DrawFrame(painter, r, width, ButtonShadow(), ButtonHighlight());
+        DrawFrame(painter, r, width, line, ButtonShadow(), ButtonHighlight());
 }
 
 // Frames wider than the label only shrink the rectangle further; bounding the
@@ -174,23 +157,28 @@ void TLabel3d::SetFontColor(const QColor& value)
     SetAndRepaint(fontColor_, value);
 }
 
+void TLabel3d::SetZoom(qreal value)
+{
+    SetAndRepaint(zoom_, value);
+}
+
+// Fill and frames in device pixels, so that every line is whole pixels at any
+// scale; the text in the label's classic units, zoomed.
 void TLabel3d::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    if (!transparent_)
-        painter.fillRect(rect(), Color());
+    painter.save();
+    PaintFrames(painter);
+    painter.restore();
 
+    painter.scale(zoom_, zoom_);
     const QFontMetrics metrics(font());
     const int lineHeight = metrics.height();
     const int spaceWidth = metrics.horizontalAdvance(QLatin1Char(' '));
 
-    QRect r = rect();
-    if (borderStyle_ == TBorderStyle::bsSingle)
-        DrawFrame(painter, r, BoundedFrameWidth(borderWidth_, rect()), borderColor_, borderColor_);
-    if (bevelOuter_ != TLabelBevel::bvNone)
-        DrawBevel(painter, r, BoundedFrameWidth(bevelWidth_, rect()), bevelOuter_);
-    if (bevelInner_ != TLabelBevel::bvNone)
-        DrawBevel(painter, r, BoundedFrameWidth(bevelWidth_, rect()), bevelInner_);
+    const int frames = FramesWidth();
+    QRect r(0, 0, static_cast<int>(std::lround(width() / zoom_)), static_cast<int>(std::lround(height() / zoom_)));
+    r.adjust(frames, frames, -frames, -frames);
     if (captionIndent_ > 0)
         r.setLeft(r.left() + captionIndent_ * spaceWidth);
     PlaceVertically(r, lineHeight);
@@ -209,6 +197,33 @@ void TLabel3d::focusOutEvent(QFocusEvent* event)
 {
     update();
     QWidget::focusOutEvent(event);
+}
+
+void TLabel3d::PaintFrames(QPainter& painter) const
+{
+    const int line = LinePixels(PictureCache::DeviceScale(painter) * zoom_);
+    QRect r = UseDevicePixels(painter, *this);
+    if (!transparent_)
+        painter.fillRect(r, Color());
+    if (borderStyle_ == TBorderStyle::bsSingle)
+        DrawFrame(painter, r, BoundedFrameWidth(borderWidth_, rect()), line, borderColor_, borderColor_);
+    if (bevelOuter_ != TLabelBevel::bvNone)
+        DrawBevel(painter, r, BoundedFrameWidth(bevelWidth_, rect()), line, bevelOuter_);
+    if (bevelInner_ != TLabelBevel::bvNone)
+        DrawBevel(painter, r, BoundedFrameWidth(bevelWidth_, rect()), line, bevelInner_);
+}
+
+// How far the border and bevels push the text in, in classic pixels.
+int TLabel3d::FramesWidth() const
+{
+    int frames = 0;
+    if (borderStyle_ == TBorderStyle::bsSingle)
+        frames += BoundedFrameWidth(borderWidth_, rect());
+    if (bevelOuter_ != TLabelBevel::bvNone)
+        frames += BoundedFrameWidth(bevelWidth_, rect());
+    if (bevelInner_ != TLabelBevel::bvNone)
+        frames += BoundedFrameWidth(bevelWidth_, rect());
+    return frames;
 }
 
 // Only one line of text is reserved when the caption sits in the middle or

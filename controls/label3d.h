@@ -47,6 +47,10 @@ public:
     QColor Color() const;  // the background; follows the parent until set
     void SetColor(const QColor& value);
     void SetFontColor(const QColor& value);
+    // How many screen pixels one of the label's classic pixels is: its text,
+    // frames and bevels grow with it; its font keeps its classic size.
+    qreal Zoom() const { return zoom_; }
+    void SetZoom(qreal value);
 
     int Tag() const { return tag_; }
     void SetTag(int tag) { tag_ = tag; }
@@ -75,6 +79,8 @@ protected:
 private:
     template <typename T>
     bool SetAndRepaint(T& field, const T& value);
+    void PaintFrames(QPainter& painter) const;
+    int FramesWidth() const;
     void PlaceVertically(QRect& r, int lineHeight) const;
     void DrawCaption(QPainter& painter, const QRect& r) const;
 
@@ -93,6 +99,7 @@ private:
     bool ownColor_ = false;
     QColor color_;
     QColor fontColor_ = Qt::black;
+    qreal zoom_ = 1;
     int tag_ = 0;
     bool pressable_ = false;
     TClickRule clicks_;

@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "controls/devicepixels.h"
+#include "controls/picturecache.h"
 #include "controls/tcolor.h"
 
 TPanel::TPanel(QWidget* parent)
@@ -44,6 +46,14 @@ void TPanel::SetBorderWidth(int value)
     update();
 }
 
+void TPanel::SetZoom(qreal value)
+{
+    if (value == zoom_)
+        return;
+    zoom_ = value;
+    update();
+}
+
 QColor TPanel::Color() const
 {
     return palette().color(QPalette::Window);
@@ -65,39 +75,30 @@ void TPanel::SetColor(const QColor& value)
 
 void TPanel::Frame3D(QPainter& painter, QRect& rect, const QColor& top, const QColor& bottom, int width)
 {
-    for (int i = 0; i < width && rect.width() > 0 && rect.height() > 0; ++i) {
-        const int l = rect.left();
-        const int t = rect.top();
-        const int r = rect.right();
-        const int b = rect.bottom();
-        painter.setPen(top);
-        painter.drawLine(l, b - 1, l, t);
-        painter.drawLine(l, t, r - 1, t);
-        painter.setPen(bottom);
-        painter.drawLine(r, t, r, b - 1);
-        painter.drawLine(r, b, l, b);
-        rect.adjust(1, 1, -1, -1);
-    }
+    DrawFrame(painter, rect, width, 1, top, bottom);
 }
 
-void TPanel::PaintBevel(QPainter& painter, QRect& rect, TPanelBevel bevel) const
+void TPanel::PaintBevel(QPainter& painter, QRect& rect, TPanelBevel bevel, int line) const
 {
     if (bevel == TPanelBevel::bvNone)
         return;
     const QColor light = ToQColor(clBtnHighlight);
     const QColor dark = ToQColor(clBtnShadow);
     const bool raised = bevel == TPanelBevel::bvRaised;
-    Frame3D(painter, rect, raised ? light : dark, raised ? dark : light, bevelWidth_);
+    DrawFrame(painter, rect, bevelWidth_, line, raised ? light : dark, raised ? dark : light);
 }
 
+// The whole panel is filled first: it claims to paint every pixel it covers,
+// and on a scaled screen its edges may cover parts of pixels.
 void TPanel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    QRect rect = this->rect();
-    PaintBevel(painter, rect, bevelOuter_);
-    Frame3D(painter, rect, Color(), Color(), borderWidth_);
-    PaintBevel(painter, rect, bevelInner_);
+    const int line = LinePixels(PictureCache::DeviceScale(painter) * zoom_);
+    QRect rect = UseDevicePixels(painter, *this);
     painter.fillRect(rect, Color());
+    PaintBevel(painter, rect, bevelOuter_, line);
+    rect.adjust(borderWidth_ * line, borderWidth_ * line, -borderWidth_ * line, -borderWidth_ * line);
+    PaintBevel(painter, rect, bevelInner_, line);
 }
 
 // Moves over a child reach the panel too when the child ignores them; only

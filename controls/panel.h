@@ -27,6 +27,10 @@ public:
     void SetBorderWidth(int value);
     QColor Color() const;
     void SetColor(const QColor& value);
+    // How many screen pixels one of the panel's classic pixels is: bevels and
+    // borders grow with it.
+    qreal Zoom() const { return zoom_; }
+    void SetZoom(qreal value);
 
     // Draws a frame `width` lines thick just inside `rect`, top and left lines
     // in `top`, bottom and right in `bottom`, and shrinks `rect` past it.
@@ -40,10 +44,11 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    void PaintBevel(QPainter& painter, QRect& rect, TPanelBevel bevel) const;
+    void PaintBevel(QPainter& painter, QRect& rect, TPanelBevel bevel, int line) const;
 
     TPanelBevel bevelOuter_ = TPanelBevel::bvRaised;
     TPanelBevel bevelInner_ = TPanelBevel::bvNone;
     int bevelWidth_ = 1;
     int borderWidth_ = 0;
+    qreal zoom_ = 1;
 };

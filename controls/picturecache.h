@@ -25,6 +25,9 @@ public:
     // Enough for one scale's white cards, coloured cards and counter digits,
     // with one to spare for the variant being replaced.
     static constexpr int MaxVariants = 4;
+    // A zoom times a screen scale that misses a whole number by less than
+    // this is taken as whole.
+    static constexpr qreal WholeTolerance = 1e-6;
 
     // The one cache the program's controls share.
     static PictureCache& Shared();
@@ -36,9 +39,10 @@ public:
     QPixmap Prepared(const QString& name, const Swaps& swaps, qreal scale);
 
     // A picture made ready for that scale, for pictures the cache does not
-    // hold. Pixels are repeated, never blended, as a painter without
-    // smoothing scales, so what shows is the same.
+    // hold. At whole scales pixels are repeated, never blended, so the pixel
+    // art stays crisp; between them it is smoothed from the next whole scale.
     static QPixmap ForScale(const QImage& picture, qreal scale);
+    static bool IsWholeScale(qreal scale);
     // How many device pixels one of the painter's pixels covers: the screen's
     // scale, or the target's when a control is drawn into a picture. 1 when
     // the painter turns or shears, which a plain copy cannot follow.

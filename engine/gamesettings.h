@@ -46,4 +46,6 @@ struct GameSettings {
     // Indexed by sound event 1..12; index 0 is unused.
     std::array<std::string, SoundEventCount + 1> SoundName;
     std::array<std::string, SoundEventCount + 1> SoundPath;
+    // The table's size in percent of the classic one; 0 fits it to the window.
+    int Zoom = 100;
 };

@@ -38,6 +38,10 @@ constexpr std::string_view SoundPathKey = "Paths";
 constexpr std::string_view GamesKey = "HGame";
 constexpr std::string_view WonKey = "HWon";
 constexpr std::string_view LeftTotalKey = "HLeft";
+constexpr std::string_view ZoomKey = "Zoom";
+constexpr std::string_view WidthKey = "Width";
+constexpr std::string_view HeightKey = "Height";
+constexpr std::string_view MaximizedKey = "Maximized";
 
 const GameSettings Defaults{};
 const WindowPosition DefaultPosition{};
@@ -108,6 +112,7 @@ void ReadOptions(const SectionReader& read, GameSettings& settings)
     settings.StackOutlines = read.Bool(StackOutlinesKey, Defaults.StackOutlines);
     settings.OnlyWinnable = read.Bool(OnlyWinnableKey, Defaults.OnlyWinnable);
     settings.ShowVerdict = read.Bool(ShowVerdictKey, Defaults.ShowVerdict);
+    settings.Zoom = read.Integer(ZoomKey, Defaults.Zoom);
 }
 
 void ReadSounds(const SectionReader& read, GameSettings& settings)
@@ -161,6 +166,10 @@ KeyValues OptionTexts(const GameSettings& s, WindowPosition position)
         {std::string(StackOutlinesKey), BoolText(s.StackOutlines)},
         {std::string(OnlyWinnableKey), BoolText(s.OnlyWinnable)},
         {std::string(ShowVerdictKey), BoolText(s.ShowVerdict)},
+        {std::string(ZoomKey), IntegerText(s.Zoom)},
+        {std::string(WidthKey), IntegerText(position.Width)},
+        {std::string(HeightKey), IntegerText(position.Height)},
+        {std::string(MaximizedKey), BoolText(position.Maximized)},
     };
     for (int n = 1; n <= SoundEventCount; ++n) {
         const auto i = static_cast<std::size_t>(n);
@@ -273,7 +282,10 @@ void TSettingsStore::LoadSettings(const std::string& playerName, bool waveDevice
 WindowPosition TSettingsStore::LoadWindowPosition(const std::string& playerName) const
 {
     const SectionReader read(ini_, playerName);
-    return {read.Integer(TopKey, DefaultPosition.Top), read.Integer(LeftKey, DefaultPosition.Left)};
+    return {read.Integer(TopKey, DefaultPosition.Top), read.Integer(LeftKey, DefaultPosition.Left),
+            std::max(0, read.Integer(WidthKey, DefaultPosition.Width)),
+            std::max(0, read.Integer(HeightKey, DefaultPosition.Height)),
+            read.Bool(MaximizedKey, DefaultPosition.Maximized)};
 }
 
 void TSettingsStore::SaveSettings(const std::string& playerName, const GameSettings& settings,

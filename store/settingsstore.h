@@ -12,10 +12,15 @@
 #include "engine/savedgame.h"
 #include "store/inifile.h"
 
-// The main window's position as kept in a player's section ("Top", "Left").
+// The main window's position as kept in a player's section ("Top", "Left"),
+// and its size ("Width", "Height": the client area, 0 when never saved: the
+// table's own size) and whether it was maximised ("Maximized").
 struct WindowPosition {
     std::int32_t Top = 10;
     std::int32_t Left = 10;
+    std::int32_t Width = 0;
+    std::int32_t Height = 0;
+    bool Maximized = false;
 
     friend bool operator==(const WindowPosition&, const WindowPosition&) = default;
 };

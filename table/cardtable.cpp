@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QApplication>
+#include <QCursor>
 #include <QLabel>
 #include <QPushButton>
 
@@ -114,9 +115,13 @@ TCardTable::TCardTable(const GameSettings& settings, TTableHost& host, QWidget* 
     InstallControlAccessibility();
     setObjectName(QStringLiteral("client"));
     setFixedSize(TableWidth, TableHeight);
+    // The strips beside and below the panels show the classic face too.
+    UseButtonFaceBackground(*this);
+    setAutoFillBackground(true);
     CreatePanels();
-    FitStackLabels();
     TStackOutline::AddToStacks(settings_, stackLabels_, stackCards_);
+    scale_.Record(*this);
+    FitStackLabels();
     drag_ = new TCardDrag(*this, spotCards_, playPileCards_, stackLabels_);
     access_ = new TTableAccess(*this, settings_);
 }
@@ -124,6 +129,12 @@ TCardTable::TCardTable(const GameSettings& settings, TTableHost& host, QWidget* 
 QWidget& TCardTable::BareTable() const
 {
     return *spotsPanel_;
+}
+
+void TCardTable::SetZoom(qreal zoom)
+{
+    scale_.SetZoom(zoom);
+    setFixedSize(TTableScale::Scaled(QRect(0, 0, TableWidth, TableHeight), zoom).size());
 }
 
 TCardTable::~TCardTable()
@@ -145,7 +156,7 @@ void TCardTable::CreatePanels()
     CreatePlayPile();
     CreatePeekPanel();
 
-    for (TPanel* panel : {kingsColumn_, acesColumn_, spotsPanel_, playPilePanel_, playsPanel_, shiftPanel_, drawCounter_}) {
+    for (TPanel* panel : BarePanels()) {
         panel->setMouseTracking(true);
         connect(panel, &TPanel::MouseMove, this, &TCardTable::BarePanelMouseMove);
     }
@@ -188,6 +199,7 @@ void TCardTable::CreateSpots()
                 [this](TCarddeck* sender, Qt::MouseButton button) { emit SpotMouseDown(sender->Tag(), button); });
         connect(spotCards_[spot], &TCarddeck::MouseUp, this,
                 [this](TCarddeck* sender, Qt::MouseButton button) { emit SpotMouseUp(sender->Tag(), button); });
+        connect(spotCards_[spot], &TCarddeck::MouseMove, this, &TCardTable::CardMouseMove);
     }
     drawPileCard_ = MakeCard(spotsPanel_, QStringLiteral("card_Drawpile"), 0, DrawPilePlace, true);
     connect(drawPileCard_, &TCarddeck::MouseDown, this,
@@ -248,7 +260,7 @@ void TCardTable::CreatePeekPanel()
 void TCardTable::FitStackLabels()
 {
     for (int stack = 1; stack <= StackCount; ++stack)
-        stackLabels_[stack]->setGeometry(stackCards_[stack]->geometry());
+        scale_.Place(*stackLabels_[stack], scale_.Classic(*stackCards_[stack]));
 }
 
 void TCardTable::ApplyTableColor()
@@ -319,7 +331,7 @@ void TCardTable::SetCardVisible(CardGroup group, int index, bool visible)
 void TCardTable::MoveCardUp(CardGroup group, int index, int pixels)
 {
     TCarddeck* card = Card(group, index);
-    card->move(card->x(), card->y() - pixels);
+    scale_.Move(*card, scale_.Classic(*card).topLeft() - QPoint(0, pixels));
     access_->CardMovedUp(card->CardNum(), pixels);
 }
 
@@ -348,9 +360,10 @@ void TCardTable::SetShiftPanelVisible(bool visible)
 
 void TCardTable::ShowPeekPanel(int width)
 {
-    const QRect table = spotsPanel_->geometry();
-    const int rowTop = spotCards_[PeekRowSpot]->mapTo(this, QPoint(0, 0)).y();
-    peekPanel_->setGeometry(table.left() + (table.width() - width) / 2, rowTop - PeekAboveSecondRow, width, peekPanel_->height());
+    const QRect table = scale_.Classic(*spotsPanel_);
+    const int rowTop = table.top() + scale_.Classic(*spotCards_[PeekRowSpot]).top();
+    const QRect peek(table.left() + (table.width() - width) / 2, rowTop - PeekAboveSecondRow, width, PeekBounds.height());
+    scale_.Place(*peekPanel_, peek);
     peekPanel_->show();
     peekPanel_->raise();
     access_->TableChanged();
@@ -387,6 +400,23 @@ void TCardTable::DrawCounter(TImage& tens, TImage& ones, int value)
     const int shown = std::clamp(value, 0, MaxCounterValue);
     tens.SetPicture(CounterDigit(shown / DigitBase, settings_.DigitalFore, settings_.DigitalBack));
     ones.SetPicture(CounterDigit(shown % DigitBase, settings_.DigitalFore, settings_.DigitalBack));
+}
+
+// A card pressed keeps the mouse while the button is held, so a move on
+// onto bare panel reaches the card, not the panel; it counts as the panel's.
+void TCardTable::CardMouseMove()
+{
+    if (QApplication::mouseButtons() == Qt::NoButton)
+        return;
+    const auto panels = BarePanels();
+    if (std::find(panels.begin(), panels.end(), childAt(mapFromGlobal(QCursor::pos()))) != panels.end())
+        emit BarePanelMouseMove();
+}
+
+// The panels whose bare background ends a peek.
+std::array<TPanel*, 7> TCardTable::BarePanels() const
+{
+    return {kingsColumn_, acesColumn_, spotsPanel_, playPilePanel_, playsPanel_, shiftPanel_, drawCounter_};
 }
 
 void TCardTable::SetBusyCursor(bool busy)

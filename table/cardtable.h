@@ -8,6 +8,7 @@
 #include "engine/cardcode.h"
 #include "engine/gamesettings.h"
 #include "engine/gameview.h"
+#include "table/tablescale.h"
 
 class QLabel;
 class QPushButton;
@@ -48,6 +49,10 @@ public:
     TTableAccess& Access() { return *access_; }  // keyboard play and screen readers
     QWidget& BareTable() const;  // the spots' panel, where no card lies
     TCardDrag& Drag() const { return *drag_; }
+
+    // The whole table at `zoom` times its classic size; 1 is the classic table.
+    void SetZoom(qreal zoom);
+    qreal Zoom() const { return scale_.Zoom(); }
 
     // The view the game drives.
     void ShowCard(CardGroup group, int index, CardCode code) override;
@@ -97,9 +102,12 @@ private:
     void CreatePeekPanel();
     TCarddeck* Card(CardGroup group, int index) const;
     void DrawCounter(TImage& tens, TImage& ones, int value);
+    void CardMouseMove();
+    std::array<TPanel*, 7> BarePanels() const;
 
     const GameSettings& settings_;
     TTableHost& host_;
+    TTableScale scale_;
 
     TPanel* kingsColumn_ = nullptr;
     TPanel* spotsPanel_ = nullptr;

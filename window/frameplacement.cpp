@@ -1,5 +1,6 @@
 #include "window/frameplacement.h"
 
+#include <algorithm>
 #include <vector>
 
 #include <QEvent>
@@ -35,11 +36,17 @@ void TFramePlacement::PlaceSaved(WindowPosition saved)
 void TFramePlacement::Place(QPoint frameCorner)
 {
     frameWait_.stop();
-    window_.move(frameCorner);
+    // The desktop places a maximised window; a move would take it out of that state.
+    if (window_.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
+        pending_.reset();
+        return;
+    }
     if (window_.isVisible()) {
+        window_.move(WholeOnScreen(frameCorner));
         pending_.reset();  // the frame is known by now
         return;
     }
+    window_.move(frameCorner);
     pending_ = frameCorner;
     window_.winId();  // makes the native window, whose exposure starts the wait
     if (QWindow* native = window_.windowHandle())
@@ -63,7 +70,24 @@ void TFramePlacement::CheckFrame()
     if (!pending_ || (!framed && ++checks_ < MaxChecks))
         return;
     frameWait_.stop();
-    const QPoint corner = *std::exchange(pending_, std::nullopt);
+    const QPoint corner = WholeOnScreen(*std::exchange(pending_, std::nullopt));
     if (framed && window_.frameGeometry().topLeft() != corner)
         window_.move(corner);
+}
+
+// A resizable window is not pulled onto the screen by every window manager
+// as a fixed one was, so the frame, once known, is kept whole on the screen
+// where it fits there.
+QPoint TFramePlacement::WholeOnScreen(QPoint corner) const
+{
+    const QScreen* screen = window_.screen();
+    if (screen == nullptr)
+        return corner;
+    const QRect area = screen->availableGeometry();
+    const QSize frame = window_.frameGeometry().size();
+    if (frame.width() <= area.width())
+        corner.setX(std::clamp(corner.x(), area.left(), area.left() + area.width() - frame.width()));
+    if (frame.height() <= area.height())
+        corner.setY(std::clamp(corner.y(), area.top(), area.top() + area.height() - frame.height()));
+    return corner;
 }

@@ -30,6 +30,7 @@ protected:
 
 private:
     void CheckFrame();
+    QPoint WholeOnScreen(QPoint corner) const;
 
     QWidget& window_;
     std::optional<QPoint> pending_;

@@ -6,7 +6,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QLayout>
 #include <QTimer>
 
 #include "advisor/dealadvisor.h"
@@ -28,6 +27,7 @@
 #include "sound/soundevents.h"
 #include "controls/uifonts.h"
 #include "window/writeerrorbox.h"
+#include "window/zoomcontroller.h"
 
 namespace {
 
@@ -41,7 +41,7 @@ constexpr int OffScreenLeft = -10000;
 
 Tfrm_Main::Tfrm_Main(Player& player, TSettingsStore& store, TSoundPlayer& soundPlayer, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                              | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+                              | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
       player_(player),
       settings_(player.Settings),
       store_(store),
@@ -53,14 +53,13 @@ Tfrm_Main::Tfrm_Main(Player& player, TSettingsStore& store, TSoundPlayer& soundP
     setWindowTitle(QStringLiteral("Brackwater"));
     setFont(SystemFont());
 
-    setCentralWidget(table_);
     ConnectTable();
     CreateMenus();
     advisor_ = std::make_unique<TDealAdvisor>(*this, *table_, game_, settings_,
                                               [this](const std::string& click) { return ControlOfClick(*table_, click); });
     advisor_->Connect(*menus_->Hint, *menus_->ShowVerdict);
+    zoom_ = new TZoomController(*this, *table_, *menus_, settings_);
     CreateTimers();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     aboutDialog_ = new Tfrm_About(this);
     loseDialog_ = new Tfrm_lose(this);
@@ -122,6 +121,7 @@ bool Tfrm_Main::ChoosePlayer()
     // The caption is also what the task bar shows for the program.
     setWindowTitle(QStringLiteral("Brackwater - ") + QString::fromStdString(player_.Name));
     ApplySettings();
+    zoom_->Restore(store_.LoadWindowPosition(player_.Name));
     // The settings hold the frame's corner, as frameGeometry() gives it back.
     framePlacement_->PlaceSaved(store_.LoadWindowPosition(player_.Name));
     repaint();
@@ -133,7 +133,9 @@ bool Tfrm_Main::SaveSettings()
 {
     try {
         const QPoint frame = frameGeometry().topLeft();  // what PlaceSaved restores
-        store_.SaveSettings(player_.Name, player_.Settings, player_.History, WindowPosition{frame.y(), frame.x()});
+        WindowPosition place{frame.y(), frame.x()};
+        zoom_->Store(place);
+        store_.SaveSettings(player_.Name, player_.Settings, player_.History, place);
         return true;
     } catch (const SettingsWriteError& error) {
         ShowWriteError(this, error);

@@ -27,6 +27,7 @@ class TMainMenus;
 class TGameResume;
 class TMoveCommands;
 class TDealAdvisor;
+class TZoomController;
 
 // The program's one window: it hosts the card table, owns the game, and
 // turns menu commands and presses on the table into moves of the game.
@@ -141,6 +142,7 @@ private:
     // would otherwise block it, and help is wanted while a dialog is open.
     std::unique_ptr<THelpViewer> helpViewer_;
     TFramePlacement* framePlacement_ = nullptr;
+    TZoomController* zoom_ = nullptr;
 
     bool delaying_ = false;  // a pause of the won display is running
     bool ending_ = false;

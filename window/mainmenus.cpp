@@ -1,8 +1,9 @@
 #include "window/mainmenus.h"
 
 #include <QAction>
-#include <QApplication>
+#include <QActionGroup>
 #include <QCoreApplication>
+#include <QApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -16,6 +17,14 @@ QAction* MakeCommand(QWidget& owner, const char* name, const QString& caption, Q
     auto* action = new QAction(caption, &owner);
     action->setObjectName(QLatin1String(name));
     action->setShortcut(shortcut);
+    return action;
+}
+
+QAction* MakeZoomChoice(QWidget& owner, QActionGroup& group, const char* name, const QString& caption)
+{
+    QAction* action = MakeCommand(owner, name, caption);
+    action->setCheckable(true);
+    group.addAction(action);
     return action;
 }
 
@@ -43,6 +52,7 @@ TMainMenus::TMainMenus(QMainWindow& window)
     bar->addAction(Redo);
     CreateAdviceMenu(window);
     CreateHelpMenu(window);
+    CreateViewMenu(window);
     AddDesktopKeys();
 }
 
@@ -98,6 +108,32 @@ void TMainMenus::CreateAdviceMenu(QMainWindow& window)
     ShowVerdict->setCheckable(true);
     AdviceMenu->addAction(Hint);
     AdviceMenu->addAction(ShowVerdict);
+}
+
+// Between the commands on the bar and Help, where desktop programs keep it.
+void TMainMenus::CreateViewMenu(QMainWindow& window)
+{
+    ViewMenu = new QMenu(QCoreApplication::translate("TMainMenus", "&View"), &window);
+    ViewMenu->setObjectName(QStringLiteral("mnu_View"));
+    window.menuBar()->insertMenu(HelpMenu->menuAction(), ViewMenu);
+    ZoomIn = MakeCommand(window, "mnu_ZoomIn", QCoreApplication::translate("TMainMenus", "Zoom &In"));
+    ZoomIn->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    ZoomOut = MakeCommand(window, "mnu_ZoomOut", QCoreApplication::translate("TMainMenus", "Zoom &Out"));
+    ZoomOut->setShortcuts(QKeySequence::ZoomOut);
+    auto* choices = new QActionGroup(&window);
+    Zoom100 = MakeZoomChoice(window, *choices, "mnu_Zoom100", QCoreApplication::translate("TMainMenus", "&100% (Classic Size)"));
+    Zoom100->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    Zoom150 = MakeZoomChoice(window, *choices, "mnu_Zoom150", QCoreApplication::translate("TMainMenus", "1&50%"));
+    Zoom200 = MakeZoomChoice(window, *choices, "mnu_Zoom200", QCoreApplication::translate("TMainMenus", "&200%"));
+    Zoom300 = MakeZoomChoice(window, *choices, "mnu_Zoom300", QCoreApplication::translate("TMainMenus", "&300%"));
+    ZoomFit = MakeZoomChoice(window, *choices, "mnu_ZoomFit", QCoreApplication::translate("TMainMenus", "&Fit to Window"));
+    FullScreen = MakeCommand(window, "mnu_FullScreen", QCoreApplication::translate("TMainMenus", "F&ull Screen"), QKeySequence(Qt::Key_F11));
+    FullScreen->setCheckable(true);
+    ViewMenu->addActions({ZoomIn, ZoomOut});
+    ViewMenu->addSeparator();
+    ViewMenu->addActions({Zoom100, Zoom150, Zoom200, Zoom300, ZoomFit});
+    ViewMenu->addSeparator();
+    ViewMenu->addAction(FullScreen);
 }
 
 void TMainMenus::SetMenusEnabled(bool enabled)

@@ -30,10 +30,22 @@ public:
     QMenu* AdviceMenu = nullptr;
     QAction* Hint = nullptr;
     QAction* ShowVerdict = nullptr;
+    // The table's size and the window's state; it stays enabled throughout,
+    // since none of it touches the game.
+    QMenu* ViewMenu = nullptr;
+    QAction* ZoomIn = nullptr;
+    QAction* ZoomOut = nullptr;
+    QAction* Zoom100 = nullptr;
+    QAction* Zoom150 = nullptr;
+    QAction* Zoom200 = nullptr;
+    QAction* Zoom300 = nullptr;
+    QAction* ZoomFit = nullptr;
+    QAction* FullScreen = nullptr;
 
 private:
     void AddDesktopKeys();
     void CreateFileMenu(QMainWindow& window);
     void CreateHelpMenu(QMainWindow& window);
     void CreateAdviceMenu(QMainWindow& window);
+    void CreateViewMenu(QMainWindow& window);
 };

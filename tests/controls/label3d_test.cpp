@@ -32,15 +32,15 @@ const QColor Red(255, 0, 0);
 const QColor Ink(0, 0, 0);
 const QColor Blue(0, 0, 255);
 
-// As they come out in 32-bit pixels, to compare with rendered ones.
+// The classic button highlight and shadow, the same as the panels' bevels.
 QColor Highlight()
 {
-    return QColor(QApplication::palette().color(QPalette::Light).rgb());
+    return QColor(255, 255, 255);
 }
 
 QColor Shadow()
 {
-    return QColor(QApplication::palette().color(QPalette::Dark).rgb());
+    return QColor(128, 128, 128);
 }
 
 void SetBackground(QWidget& widget, const QColor& colour)

@@ -55,6 +55,7 @@ GameSettings EveryFieldChanged()
     s.StackOutlines = false;
     s.OnlyWinnable = true;
     s.ShowVerdict = false;
+    s.Zoom = 0;
     for (std::size_t n = 1; n <= SoundEventCount; ++n) {
         s.SoundName[n] = "sound" + std::to_string(n);
         s.SoundPath[n] = "/home/player/sounds " + std::to_string(n) + "/";
@@ -98,6 +99,7 @@ TEST_F(SettingsStoreTest, ANewPlayersSectionListsItsKeysInOrder)
               "Show Plays=1\nDraw Top=1\nSound=0\nPeek at All=1\nVolume=100\n"
               "Resume Game=1\nUndo Every Move=0\nStack Outlines=1\n"
               "Only Winnable=0\nShow Verdict=1\n"
+              "Zoom=100\nWidth=0\nHeight=0\nMaximized=0\n"
               "Sound1=\nPaths1=\nSound2=\nPaths2=\nSound3=\nPaths3=\nSound4=\nPaths4=\n"
               "Sound5=\nPaths5=\nSound6=\nPaths6=\nSound7=\nPaths7=\nSound8=\nPaths8=\n"
               "Sound9=\nPaths9=\nSound10=\nPaths10=\nSound11=\nPaths11=\nSound12=\nPaths12=\n"
@@ -108,10 +110,10 @@ TEST_F(SettingsStoreTest, ANewPlayersSectionListsItsKeysInOrder)
 TEST_F(SettingsStoreTest, EveryFieldSurvivesARoundTrip)
 {
     const GameSettings saved = EveryFieldChanged();
-    Save("Ann", saved, FullHistory(), {-20, 3000});
+    Save("Ann", saved, FullHistory(), {-20, 3000, 1400, 900, true});
     ExpectSameSettings(Load("Ann"), saved);
     EXPECT_EQ(history_, FullHistory());
-    EXPECT_EQ(TSettingsStore(File()).LoadWindowPosition("Ann"), (WindowPosition{-20, 3000}));
+    EXPECT_EQ(TSettingsStore(File()).LoadWindowPosition("Ann"), (WindowPosition{-20, 3000, 1400, 900, true}));
     EXPECT_NE(ReadText(File()).find("Stack Color=-2147483643\n"), std::string::npos);
 }
 
@@ -119,7 +121,7 @@ TEST_F(SettingsStoreTest, ReadsNumbersAsTheFileRulesSay)
 {
     WriteText(File(),
               "[Hex]\nTop=0x20\nLeft=$20\nLevel=Hard\nCard Back=0X0C\nVolume=0x7FFF\n"
-              "[Bare]\nTop=0x\nLeft=\nMininum=256\nCard Back=257\nLevel=-1\nShow Plays=7\nPeek at All=0\n");
+              "[Bare]\nTop=0x\nLeft=\nWidth=-5\nHeight=x\nMininum=256\nCard Back=257\nLevel=-1\nShow Plays=7\nPeek at All=0\n");
     GameSettings hex = Load("Hex");
     TSettingsStore store(File());
     EXPECT_EQ(store.LoadWindowPosition("Hex"), (WindowPosition{32, 32}));
@@ -137,6 +139,7 @@ TEST_F(SettingsStoreTest, ReadsNumbersAsTheFileRulesSay)
     EXPECT_EQ(bare.SoundVolume, FullVolume) << "a file without a volume plays at full volume";
     EXPECT_FALSE(bare.OnlyWinnable) << "a file of the classic game deals every deal";
     EXPECT_TRUE(bare.ShowVerdict);
+    EXPECT_EQ(bare.Zoom, 100) << "a file from before the zoom shows the classic table";
 }
 
 TEST_F(SettingsStoreTest, HistoryRowsWithoutGamesReadAsZeros)

@@ -28,4 +28,5 @@ inline void ExpectSameSettings(const GameSettings& a, const GameSettings& b)
     EXPECT_EQ(a.ShowVerdict, b.ShowVerdict);
     EXPECT_EQ(a.SoundName, b.SoundName);
     EXPECT_EQ(a.SoundPath, b.SoundPath);
+    EXPECT_EQ(a.Zoom, b.Zoom);
 }

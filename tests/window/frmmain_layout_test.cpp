@@ -122,15 +122,17 @@ TEST_F(MainLayoutTest, EveryControlSitsWhereTheLayoutPutsIt)
     }
 }
 
-TEST_F(MainLayoutTest, ClientAreaIsFixedBelowTheMenuBar)
+// The window opens just large enough for the classic table, and can be
+// resized and maximised.
+TEST_F(MainLayoutTest, WindowOpensAroundTheClassicTableBelowTheMenuBar)
 {
-    const QWidget* client = window->centralWidget();
-    EXPECT_EQ(client->size(), QSize(634, 435));
-    EXPECT_EQ(client->y(), window->menuBar()->height());
+    const QWidget& client = window->Table();
+    EXPECT_EQ(client.size(), QSize(634, 435));
+    EXPECT_EQ(client.mapTo(window.get(), QPoint(0, 0)), QPoint(0, window->menuBar()->height()));
     EXPECT_EQ(window->size(), QSize(634, 435 + window->menuBar()->height()));
-    EXPECT_EQ(window->minimumSize(), window->maximumSize());
+    EXPECT_NE(window->minimumSize(), window->maximumSize());
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Brackwater"));
-    EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(window->windowFlags() & Qt::WindowMinimizeButtonHint);
 }
 
@@ -172,7 +174,7 @@ TEST_F(MainLayoutTest, StackLabelsLieBeneathTheirCardsAndPeekPanelAboveAll)
         const QObjectList& siblings = card->parentWidget()->children();
         EXPECT_LT(siblings.indexOf(label), siblings.indexOf(card)) << stack;
     }
-    const QList<QWidget*> onClient = window->centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    const QList<QWidget*> onClient = window->Table().findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     EXPECT_EQ(onClient.last(), Find<QWidget>("panPeek"));
     const QObjectList& onTable = Find<QWidget>("pan_Table")->children();
     EXPECT_LT(onTable.indexOf(Find<QWidget>("card_Drawpile")), onTable.indexOf(Find<QWidget>("pan_Drawpile")));
@@ -228,11 +230,11 @@ TEST_F(MainLayoutTest, TimersWaitWithTheirIntervals)
 TEST_F(MainLayoutTest, MenuBarHoldsTheCommandsWithTheirKeys)
 {
     const QList<QAction*> bar = window->menuBar()->actions();
-    ASSERT_EQ(bar.size(), 7);
-    const QStringList captions = {"&File", "&Options", "H&istory", "&Undo", "&Redo", "&Advice", "&Help"};
+    ASSERT_EQ(bar.size(), 8);
+    const QStringList captions = {"&File", "&Options", "H&istory", "&Undo", "&Redo", "&Advice", "&View", "&Help"};
     for (int i = 0; i < bar.size(); ++i) {
         EXPECT_EQ(bar[i]->text(), captions[i]);
-        EXPECT_FALSE(bar[i]->isEnabled()) << "disabled until the first deal: " << captions[i].toStdString();
+        EXPECT_EQ(bar[i]->isEnabled(), captions[i] == "&View") << "only the view answers before the first deal: " << captions[i].toStdString();
     }
     EXPECT_EQ(bar[1]->menu(), nullptr);
     EXPECT_EQ(bar[2]->menu(), nullptr);
@@ -261,7 +263,7 @@ TEST_F(MainLayoutTest, MenuBarHoldsTheCommandsWithTheirKeys)
     ASSERT_EQ(adviceItems.size(), 2);
     EXPECT_EQ(adviceItems[0]->shortcut(), QKeySequence(Qt::Key_H));
     EXPECT_TRUE(adviceItems[1]->isCheckable());
-    const QList<QAction*> helpItems = bar[6]->menu()->actions();
+    const QList<QAction*> helpItems = bar[7]->menu()->actions();
     ASSERT_EQ(helpItems.size(), 3);
     EXPECT_EQ(helpItems[0]->text(), QStringLiteral("&Instructions"));
     EXPECT_TRUE(helpItems[1]->isSeparator());

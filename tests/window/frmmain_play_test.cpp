@@ -70,7 +70,7 @@ TEST_F(MainPlayTest, DealShowsTheTableFaceUpAndOpensTheMenus)
     }
     EXPECT_EQ(Card("card_Table1")->CardNum(), 49);
     EXPECT_EQ(window->Table().DrawPileCountShown(), 9);
-    for (int item : {0, 1, 2, 5, 6})
+    for (int item : {0, 1, 2, 5, 6, 7})
         EXPECT_TRUE(BarItemEnabled(item)) << item;
     EXPECT_FALSE(BarItemEnabled(3)) << "nothing to undo yet";
     EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the wait cursor is gone";
@@ -137,7 +137,7 @@ TEST_F(MainPlayTest, DuringTheDealNothingAnswersAndTheKeysDoNothing)
     bool menusWereOff = false;
     bool cardsWereOff = false;
     window->DuringDeal = [&] {
-        menusWereOff = !BarItemEnabled(0) && !BarItemEnabled(1) && !BarItemEnabled(2) && !BarItemEnabled(6);
+        menusWereOff = !BarItemEnabled(0) && !BarItemEnabled(1) && !BarItemEnabled(2) && !BarItemEnabled(7);
         cardsWereOff = !Card("card_Table1")->isEnabled() && !Card("card_Drawpile")->isEnabled()
                        && !Card("card_Stack1")->isEnabled() && !Find<TLabel3d>("lbl_Stack8")->isEnabled();
         for (Qt::Key key : {Qt::Key_F2, Qt::Key_F3, Qt::Key_F6, Qt::Key_F7, Qt::Key_H})
@@ -307,6 +307,7 @@ TEST_F(MainPlayTest, PointerOverBarePanelEndsAPeek)
     ASSERT_TRUE(peek->isVisible());
     QTest::mouseMove(Find<QWidget>("pan_Stack1"), QPoint(50, 5));
     EXPECT_FALSE(peek->isVisible());
+    QTest::mouseRelease(Card("card_Table3"), Qt::RightButton);
 }
 
 TEST_F(MainPlayTest, PointerOverACardDoesNotEndAPeek)
@@ -320,6 +321,7 @@ TEST_F(MainPlayTest, PointerOverACardDoesNotEndAPeek)
     EXPECT_EQ(spot1->CardNum(), 35);
     QTest::mouseMove(Find<QWidget>("pan_Table"), QPoint(5, 5));
     EXPECT_EQ(spot1->CardNum(), 49);
+    QTest::mouseRelease(spot1, Qt::RightButton);
 }
 
 TEST_F(MainPlayTest, StackLabelsAndCardsTakeNothingWithoutARaisedCard)

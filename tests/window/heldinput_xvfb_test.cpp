@@ -112,4 +112,27 @@ TEST_F(HeldInputTest, AClickDuringAMoveActsWhenTheMoveEndsWithoutAnotherPointerM
     EXPECT_EQ(s.CardsLeft, 102) << "the King of clubs went to its stack";
 }
 
+// A peek lasts while the right button is held on the card; moving on onto
+// bare panel ends it, as it does with no button held, though the pressed card
+// keeps the pointer. At 200% the panel lies where the zoom puts it.
+TEST_F(HeldInputTest, HeldPeekEndsOnBarePanel)
+{
+    window->Table().SetZoom(2);
+    QTest::qWait(100);
+    auto* peek = window->findChild<QWidget*>(QStringLiteral("panPeek"));
+    auto* spots = window->findChild<QWidget*>(QStringLiteral("pan_Table"));
+    const QPoint card = CentreOf("card_Table1");
+    const QPoint bare = spots->mapToGlobal(QPoint(8, 8) * 2);
+
+    Xdotool({"mousemove", QString::number(card.x()), QString::number(card.y()), "mousedown", "3"});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return peek->isVisible(); }, 2000)) << "no peek on the right button";
+    Xdotool({"mousemove", QString::number(card.x() + 5), QString::number(card.y() + 5)});
+    QTest::qWait(200);
+    EXPECT_TRUE(peek->isVisible()) << "a move on the card itself keeps the peek";
+    Xdotool({"mousemove", QString::number(bare.x()), QString::number(bare.y())});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !peek->isVisible(); }, 2000)) << "the peek outlived the move onto bare panel";
+    Xdotool({"mouseup", "3"});
+    QTest::qWait(100);
+}
+
 }  // namespace
