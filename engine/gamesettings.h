@@ -41,4 +41,6 @@ struct GameSettings {
     // Indexed by sound event 1..12; index 0 is unused.
     std::array<std::string, SoundEventCount + 1> SoundName;
     std::array<std::string, SoundEventCount + 1> SoundPath;
+    // The language the player chose, such as "de"; empty: the desktop's.
+    std::string Language;
 };

@@ -8,6 +8,7 @@ class QAbstractButton;
 class QCheckBox;
 class QGroupBox;
 class QRadioButton;
+class TLanguageChooser;
 class TOptionsHost;
 
 // The "Options" page: plays counter, peek, difficulty, where a drawn card
@@ -53,4 +54,5 @@ private:
     QRadioButton* rad20 = nullptr;
     QRadioButton* rad25 = nullptr;
     QRadioButton* rad30 = nullptr;
+    TLanguageChooser* languageChooser_ = nullptr;
 };

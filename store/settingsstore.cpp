@@ -27,6 +27,8 @@ constexpr std::string_view DrawTopKey = "Draw Top";
 constexpr std::string_view SoundOnKey = "Sound";
 constexpr std::string_view PeekAtAllKey = "Peek at All";
 constexpr std::string_view VolumeKey = "Volume";
+// Empty: the desktop's language.
+constexpr std::string_view LanguageKey = "Language";
 constexpr std::string_view SoundNameKey = "Sound";
 constexpr std::string_view SoundPathKey = "Paths";
 constexpr std::string_view GamesKey = "HGame";
@@ -97,6 +99,7 @@ void ReadOptions(const SectionReader& read, GameSettings& settings)
     settings.SoundOn = read.Bool(SoundOnKey, Defaults.SoundOn);
     settings.PeekAtAll = read.Bool(PeekAtAllKey, Defaults.PeekAtAll);
     settings.SoundVolume = std::clamp(read.Integer(VolumeKey, Defaults.SoundVolume), 0, FullVolume);
+    settings.Language = read.Text(LanguageKey);
 }
 
 void ReadSounds(const SectionReader& read, GameSettings& settings)
@@ -145,6 +148,7 @@ KeyValues OptionTexts(const GameSettings& s, WindowPosition position)
         {std::string(SoundOnKey), BoolText(s.SoundOn)},
         {std::string(PeekAtAllKey), BoolText(s.PeekAtAll)},
         {std::string(VolumeKey), IntegerText(s.SoundVolume)},
+        {std::string(LanguageKey), s.Language},
     };
     for (int n = 1; n <= SoundEventCount; ++n) {
         const auto i = static_cast<std::size_t>(n);

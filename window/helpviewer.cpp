@@ -11,6 +11,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "translations/languageswitcher.h"
+
 namespace {
 
 const QString ContentsTopic = QStringLiteral("contents");
@@ -27,7 +29,7 @@ QString Attribute(const QString& attributes, const QString& name)
 
 QString WindowTitleFor(const QString& topicTitle)
 {
-    return topicTitle.isEmpty() ? QStringLiteral("Brackwater Help") : QStringLiteral("Brackwater Help - ") + topicTitle;
+    return topicTitle.isEmpty() ? THelpViewer::tr("Brackwater Help") : THelpViewer::tr("Brackwater Help - %1").arg(topicTitle);
 }
 
 }  // namespace
@@ -39,8 +41,8 @@ THelpViewer::THelpViewer(QWidget* parent)
     setWindowTitle(WindowTitleFor(QString()));
     resize(InitialWidth, InitialHeight);
 
-    btn_Contents = new QPushButton(QStringLiteral("&Contents"), this);
-    btn_Back = new QPushButton(QStringLiteral("&Back"), this);
+    btn_Contents = new QPushButton(tr("&Contents"), this);
+    btn_Back = new QPushButton(tr("&Back"), this);
     btn_Contents->setObjectName(QStringLiteral("btn_Contents"));
     btn_Back->setObjectName(QStringLiteral("btn_Back"));
     browser_ = new QTextBrowser(this);
@@ -66,7 +68,7 @@ void THelpViewer::SetHelpFile(const QString& name)
 
 QString THelpViewer::HelpFilePath() const
 {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(helpFile_);
+    return TLanguageSwitcher::LocalizedFile(QDir(QCoreApplication::applicationDirPath()).filePath(helpFile_));
 }
 
 void THelpViewer::ShowContents()
@@ -75,7 +77,7 @@ void THelpViewer::ShowContents()
         if (const Topic* topic = FindTopic(ContentsTopic))
             ShowTopic(*topic, true);
         else
-            ShowMessage(QStringLiteral("The help file %1 has no contents page.").arg(helpFile_));
+            ShowMessage(tr("The help file %1 has no contents page.").arg(helpFile_));
     }
     Present();
 }
@@ -86,7 +88,7 @@ void THelpViewer::ShowContext(int context)
         if (const Topic* topic = FindContext(context))
             ShowTopic(*topic, true);
         else
-            ShowMessage(QStringLiteral("The help file %1 has no topic number %2.").arg(helpFile_).arg(context));
+            ShowMessage(tr("The help file %1 has no topic number %2.").arg(helpFile_).arg(context));
     }
     Present();
 }
@@ -102,7 +104,7 @@ bool THelpViewer::LoadTopics()
     QFile file(HelpFilePath());
     if (helpFile_.isEmpty() || !file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         const QFileInfo where(HelpFilePath());
-        ShowMessage(QStringLiteral("The help file %1 could not be found in %2.")
+        ShowMessage(tr("The help file %1 could not be found in %2.")
                         .arg(helpFile_, QDir::toNativeSeparators(where.absolutePath())));
         return false;
     }

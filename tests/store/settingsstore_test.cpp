@@ -50,6 +50,7 @@ GameSettings EveryFieldChanged()
     s.SoundOn = true;
     s.PeekAtAll = false;
     s.SoundVolume = 40;
+    s.Language = "fr";
     for (std::size_t n = 1; n <= SoundEventCount; ++n) {
         s.SoundName[n] = "sound" + std::to_string(n);
         s.SoundPath[n] = "/home/player/sounds " + std::to_string(n) + "/";
@@ -90,7 +91,7 @@ TEST_F(SettingsStoreTest, ANewPlayersSectionListsItsKeysInOrder)
               "Table Color=12632256\nStack Color=12632256\nPlay Color=12632256\nCard Color=16777215\n"
               "Digital Back=0\nDigital Fore=16776960\n"
               "Top=120\nLeft=64\n"
-              "Show Plays=1\nDraw Top=1\nSound=0\nPeek at All=1\nVolume=100\n"
+              "Show Plays=1\nDraw Top=1\nSound=0\nPeek at All=1\nVolume=100\nLanguage=\n"
               "Sound1=\nPaths1=\nSound2=\nPaths2=\nSound3=\nPaths3=\nSound4=\nPaths4=\n"
               "Sound5=\nPaths5=\nSound6=\nPaths6=\nSound7=\nPaths7=\nSound8=\nPaths8=\n"
               "Sound9=\nPaths9=\nSound10=\nPaths10=\nSound11=\nPaths11=\nSound12=\nPaths12=\n"
@@ -128,6 +129,7 @@ TEST_F(SettingsStoreTest, ReadsNumbersAsTheFileRulesSay)
     EXPECT_TRUE(bare.ShowPlays);
     EXPECT_FALSE(bare.PeekAtAll);
     EXPECT_EQ(bare.SoundVolume, FullVolume) << "a file without a volume plays at full volume";
+    EXPECT_EQ(bare.Language, "") << "a file without a language follows the desktop's";
 }
 
 TEST_F(SettingsStoreTest, HistoryRowsWithoutGamesReadAsZeros)
