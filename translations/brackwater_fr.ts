@@ -278,7 +278,7 @@
     </message>
     <message>
         <source>All Sound Files</source>
-        <translation>Tous les fichiers son</translation>
+        <translation>Tous les sons</translation>
     </message>
     <message>
         <source>Drop Here to Listen</source>

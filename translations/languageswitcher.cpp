@@ -10,6 +10,7 @@
 #include <QTranslator>
 
 #include "language/languagechoice.h"
+#include "translations/captionfitter.h"
 #include "translations/retranslation.h"
 #include "translations/textmemory.h"
 
@@ -79,9 +80,12 @@ QString TLanguageSwitcher::Speak(const std::string& playerChoice)
     if (state.memory == nullptr) {
         state.memory = new TTextMemory(qApp);
         QCoreApplication::installTranslator(state.memory);
+        qApp->installEventFilter(new TCaptionFitter(qApp));
     }
     if (chosen == state.language && state.own != nullptr)
         return chosen;
+    // The memory passes questions on to the catalogue: it lets go first.
+    state.memory->SetCatalogue(nullptr);
     Remove(state.own);
     Remove(state.qt);
     state.language = chosen;
@@ -96,7 +100,11 @@ QString TLanguageSwitcher::Speak(const std::string& playerChoice)
     }
     state.memory->SetCatalogue(state.own);
     QLocale::setDefault(QLocale(chosen));
+    // Qt's own dialogs translate themselves on a posted event; delivered now,
+    // every window speaks the new language when this returns.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
     RetranslateOpenWindows(*state.memory);
+    TCaptionFitter::FitAllWindows();
     return chosen;
 }
 

@@ -24,7 +24,7 @@ TEST(LanguageChoice, ThePlayersChoiceOverridesTheDesktopWhenSpoken)
     EXPECT_EQ(ChooseLanguage(Shipped, {"de"}, "en"), "en") << "English may be chosen on a German desktop";
     EXPECT_EQ(ChooseLanguage(Shipped, {"de"}, "FR_fr"), "fr") << "letter case and region do not matter";
     EXPECT_EQ(ChooseLanguage(Shipped, {"de"}, "es"), "de") << "a choice no longer shipped falls back to the desktop";
-    for (const std::string bad : {"../de", "d e", "\xC3\xA9", std::string("de\0x", 4)})
+    for (const std::string& bad : std::vector<std::string>{"../de", "d e", "\xC3\xA9", std::string("de\0x", 4)})
         EXPECT_EQ(ChooseLanguage(Shipped, {"fr"}, bad), "fr") << "a malformed choice in the file is ignored";
 }
 

@@ -1,22 +1,10 @@
-#include <functional>
-#include <memory>
 
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QStyle>
-#include <QTabBar>
 #include <QTabWidget>
 
-#include "controls/label3d.h"
 #include "options/frmoptn.h"
-#include "options/optionshost.h"
+#include "translations/captionfit.h"
 #include "translations/languageswitcher.h"
 #include "window/frmabout.h"
 #include "window/frmhist.h"
@@ -25,80 +13,14 @@
 #include "window/frmplay.h"
 #include "window/helpviewer.h"
 #include "tests/support/fakesoundplayer.h"
+#include "tests/translations/quiethost.h"
 #include "tests/translations/shippedlanguages.h"
 #include "tests/window/windowparts.h"
 
 namespace {
 
-class TQuietHost final : public TOptionsHost {
-public:
-    void ApplyStackColor() override {}
-    void ApplyTableColor() override {}
-    void ApplyPlayColor() override {}
-    void ApplyCardColor() override {}
-    void ApplyCardBack() override {}
-    void RedrawCounters() override {}
-    void SetPlaysPanelVisible(bool) override {}
-    void ShowHelpContext(int) override {}
-};
-
-QString Shown(const QString& caption)
-{
-    return QString(caption).remove(QRegularExpression(QStringLiteral("&(?!&)")));
-}
-
-int TextWidth(const QWidget& control, const QString& text)
-{
-    return control.fontMetrics().horizontalAdvance(Shown(text));
-}
-
-int IndicatorRoom(const QAbstractButton& button)
-{
-    const bool radio = qobject_cast<const QRadioButton*>(&button) != nullptr;
-    const QStyle* style = button.style();
-    return style->pixelMetric(radio ? QStyle::PM_ExclusiveIndicatorWidth : QStyle::PM_IndicatorWidth, nullptr, &button)
-        + style->pixelMetric(radio ? QStyle::PM_RadioButtonLabelSpacing : QStyle::PM_CheckBoxLabelSpacing, nullptr,
-                             &button);
-}
-
-// The room a caption needs and the room its control gives it, in pixels.
-struct Room {
-    int needed = 0;
-    int given = 0;
-    QString text;
-};
-
-std::vector<Room> Rooms(QWidget& control)
-{
-    std::vector<Room> rooms;
-    const int inner = control.contentsRect().width();
-    if (auto* label = qobject_cast<QLabel*>(&control); label != nullptr && !label->text().isEmpty()) {
-        if (label->wordWrap()) {
-            const QRect area = label->contentsRect();
-            const QRect used = label->fontMetrics().boundingRect(area, Qt::TextWordWrap, Shown(label->text()));
-            rooms.push_back({used.height(), area.height(), label->text()});
-        } else {
-            rooms.push_back({TextWidth(control, label->text()), inner, label->text()});
-        }
-    } else if (auto* button = qobject_cast<QPushButton*>(&control)) {
-        const int icon = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
-        rooms.push_back({TextWidth(control, button->text()) + icon, inner - 4, button->text()});
-    } else if (auto* check = qobject_cast<QAbstractButton*>(&control)) {
-        rooms.push_back({TextWidth(control, check->text()) + IndicatorRoom(*check), inner, check->text()});
-    } else if (auto* box = qobject_cast<QGroupBox*>(&control)) {
-        rooms.push_back({TextWidth(control, box->title()) + 8, inner, box->title()});
-    } else if (auto* label3d = qobject_cast<TLabel3d*>(&control)) {
-        rooms.push_back({TextWidth(control, label3d->Caption()), inner, label3d->Caption()});
-    } else if (auto* tabs = qobject_cast<QTabBar*>(&control)) {
-        for (int i = 0; i < tabs->count(); ++i)
-            rooms.push_back({TextWidth(control, tabs->tabText(i)) + 8, tabs->tabRect(i).width(), tabs->tabText(i)});
-    } else if (auto* combo = qobject_cast<QComboBox*>(&control)) {
-        const int arrow = control.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &control) + 8;
-        for (int i = 0; i < combo->count(); ++i)
-            rooms.push_back({TextWidth(control, combo->itemText(i)) + arrow, inner, combo->itemText(i)});
-    }
-    return rooms;
-}
+// The drive list shows the folders of this machine, not captions.
+const QStringList NotCaptions = {QStringLiteral("drvSound")};
 
 // Every caption of the window and its visible controls that is wider (or,
 // wrapped, taller) than its control.
@@ -107,9 +29,9 @@ QString ClippedCaptions(QWidget& window)
     QString clipped;
     QList<QWidget*> controls = window.findChildren<QWidget*>();
     for (QWidget* control : controls) {
-        if (!control->isVisibleTo(&window))
+        if (!control->isVisibleTo(&window) || NotCaptions.contains(control->objectName()))
             continue;
-        for (const Room& room : Rooms(*control)) {
+        for (const TCaptionRoom& room : CaptionRooms(*control)) {
             if (room.needed > room.given)
                 clipped += QStringLiteral("\n  %1 %2 \"%3\": needs %4 px, has %5")
                                .arg(window.objectName(), control->objectName(), room.text)

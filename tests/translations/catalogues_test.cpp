@@ -1,4 +1,3 @@
-#include <set>
 #include <string>
 #include <vector>
 
@@ -75,13 +74,15 @@ QString Describe(const Entry& entry)
     return QStringLiteral("\n  %1 \"%2\"").arg(entry.context, entry.source);
 }
 
-std::multiset<QString> Placeholders(const QString& text)
+// The placeholders of a text in order of number, e.g. "%1 %2".
+std::string Placeholders(const QString& text)
 {
     static const QRegularExpression pattern(QStringLiteral("%[1-9]"));
-    std::multiset<QString> found;
+    QStringList found;
     for (auto it = pattern.globalMatch(text); it.hasNext();)
-        found.insert(it.next().captured());
-    return found;
+        found << it.next().captured();
+    found.sort();
+    return found.join(QLatin1Char(' ')).toStdString();
 }
 
 bool HasAccelerator(const QString& text)
