@@ -422,7 +422,7 @@
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation>&amp;Supprimer</translation>
+        <translation>&amp;Effacer</translation>
     </message>
     <message>
         <source>&amp;OK</source>

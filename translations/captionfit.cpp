@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr int SmallestPixels = 9;
+constexpr int SmallestPixels = 10;
 constexpr char OwnFontProperty[] = "captionOwnFont";
 // Room a push button keeps between its frame and its icon or text.
 constexpr int ButtonMargin = 4;
@@ -101,9 +101,8 @@ void FitCaption(QWidget& control)
     }
 }
 
-}  // namespace
-
-std::vector<TCaptionRoom> CaptionRooms(QWidget& control)
+// The rooms as if the control were shown whole.
+std::vector<TCaptionRoom> OwnCaptionRooms(QWidget& control)
 {
     const int inner = control.contentsRect().width();
     if (auto* label = qobject_cast<QLabel*>(&control))
@@ -124,6 +123,26 @@ std::vector<TCaptionRoom> CaptionRooms(QWidget& control)
         for (int i = 0; i < combo->count(); ++i)
             rooms.push_back({TextWidth(control, combo->itemText(i)) + arrow, inner, combo->itemText(i)});
     }
+    return rooms;
+}
+
+// A control that reaches past its parent's edge shows only the part inside.
+int VisibleWidth(const QWidget& control)
+{
+    const QWidget* parent = control.parentWidget();
+    if (parent == nullptr || control.isWindow())
+        return control.width();
+    return (control.geometry() & parent->rect()).width();
+}
+
+}  // namespace
+
+std::vector<TCaptionRoom> CaptionRooms(QWidget& control)
+{
+    std::vector<TCaptionRoom> rooms = OwnCaptionRooms(control);
+    const int cut = control.width() - VisibleWidth(control);
+    for (TCaptionRoom& room : rooms)
+        room.given -= cut;
     return rooms;
 }
 

@@ -4,6 +4,7 @@
 #include <QTabWidget>
 
 #include "options/frmoptn.h"
+#include "table/cardtable.h"
 #include "translations/captionfit.h"
 #include "translations/languageswitcher.h"
 #include "window/frmabout.h"
@@ -32,7 +33,7 @@ QString ClippedCaptions(QWidget& window)
         if (!control->isVisibleTo(&window) || NotCaptions.contains(control->objectName()))
             continue;
         for (const TCaptionRoom& room : CaptionRooms(*control)) {
-            if (room.needed > room.given)
+            if (!room.text.isEmpty() && room.needed > room.given)
                 clipped += QStringLiteral("\n  %1 %2 \"%3\": needs %4 px, has %5")
                                .arg(window.objectName(), control->objectName(), room.text)
                                .arg(room.needed)
@@ -91,6 +92,12 @@ TEST_P(CaptionsTest, EveryOptionsPagesCaptionsFit)
 TEST_P(CaptionsTest, TheTablesCaptionsFit)
 {
     Tfrm_Main window(parts.player, parts.store, parts.sound);
+    window.show();
+    // The panels that come and go in play (shift, peek) are measured too.
+    auto* table = window.findChild<TCardTable*>();
+    ASSERT_NE(table, nullptr);
+    for (QWidget* part : table->findChildren<QWidget*>())
+        part->setVisible(true);
     ExpectFits(window);
 }
 
