@@ -387,7 +387,7 @@
     </message>
     <message>
         <source>Starting Draw Pile</source>
-        <translation>Ziehstapel am Anfang</translation>
+        <translation>Start-Ziehstapel</translation>
     </message>
     <message>
         <source> Games Played</source>

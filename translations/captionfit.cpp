@@ -11,6 +11,7 @@
 #include <QTabBar>
 
 #include "controls/label3d.h"
+#include "controls/stringgrid.h"
 
 namespace {
 
@@ -21,6 +22,8 @@ constexpr int ButtonMargin = 4;
 constexpr int IconSpacing = 4;
 constexpr int TitleMargin = 8;
 constexpr int ListArrowMargin = 8;
+// Where a grid cell's text starts, inside the cell.
+constexpr int GridTextIndent = 2;
 
 QString Shown(const QString& caption)
 {
@@ -118,6 +121,13 @@ std::vector<TCaptionRoom> OwnCaptionRooms(QWidget& control)
         for (int i = 0; i < tabs->count(); ++i)
             rooms.push_back({TextWidth(control, tabs->tabText(i)) + TitleMargin, tabs->tabRect(i).width(),
                              tabs->tabText(i)});
+    } else if (auto* grid = qobject_cast<TStringGrid*>(&control)) {
+        // The fixed row's headings; the cells below hold figures.
+        for (int col = 0; col < grid->ColCount(); ++col) {
+            const QString heading = grid->Cell(col, 0);
+            rooms.push_back({grid->fontMetrics().horizontalAdvance(heading) + GridTextIndent,
+                             grid->CellRect(col, 0).width(), heading});
+        }
     } else if (auto* combo = qobject_cast<QComboBox*>(&control)) {
         const int arrow = control.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &control) + ListArrowMargin;
         for (int i = 0; i < combo->count(); ++i)

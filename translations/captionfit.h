@@ -16,7 +16,8 @@ struct TCaptionRoom {
 
 // The captions a control shows: a label's or button's text (with a check
 // box's or radio button's indicator, a push button's icon), a group box's
-// title, a 3D label's caption, each tab's title, each list item's text.
+// title, a 3D label's caption, each tab's title, each list item's text,
+// each heading of a grid.
 std::vector<TCaptionRoom> CaptionRooms(QWidget& control);
 
 // The classic forms have fixed sizes, so longer words than the English

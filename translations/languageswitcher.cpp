@@ -115,6 +115,9 @@ QString TLanguageSwitcher::Spoken()
 
 QString TLanguageSwitcher::NativeName(const QString& code)
 {
+    // Qt names the bare "en" after its most likely region, "American English".
+    if (code == QString::fromLatin1(SourceLanguage))
+        return QStringLiteral("English");
     const QString name = QLocale(code).nativeLanguageName();
     return name.isEmpty() ? code : name.left(1).toUpper() + name.mid(1);
 }
