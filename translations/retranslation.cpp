@@ -73,7 +73,7 @@ private:
     {
         if (shown.isEmpty())
             return;
-        if (const TTextMemory::Source* source = memory_.Find(shown, chain_)) {
+        if (const std::optional<TTextMemory::Source> source = memory_.Find(shown, chain_)) {
             const QString renewed = QCoreApplication::translate(source->context.constData(), source->text.constData(),
                                                                 source->disambiguation.isEmpty()
                                                                     ? nullptr

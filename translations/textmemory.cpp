@@ -14,6 +14,7 @@ QString TTextMemory::translate(const char* context, const char* sourceText, cons
     // Counted texts depend on the number, so they cannot be traced back.
     if (n < 0 && context != nullptr && sourceText != nullptr && *sourceText != '\0') {
         const QString shown = found.isEmpty() ? QString::fromUtf8(sourceText) : found;
+        const QMutexLocker lock(&mutex_);
         QVector<Source>& sources = sources_[shown];
         Source source{context, sourceText, disambiguation};
         const bool known = std::any_of(sources.cbegin(), sources.cend(), [&](const Source& s) {
@@ -25,16 +26,17 @@ QString TTextMemory::translate(const char* context, const char* sourceText, cons
     return found;
 }
 
-const TTextMemory::Source* TTextMemory::Find(const QString& shown, const QStringList& classNames) const
+std::optional<TTextMemory::Source> TTextMemory::Find(const QString& shown, const QStringList& classNames) const
 {
+    const QMutexLocker lock(&mutex_);
     const auto entry = sources_.constFind(shown);
     if (entry == sources_.cend() || entry->isEmpty())
-        return nullptr;
+        return std::nullopt;
     for (const QString& name : classNames) {
         for (const Source& source : *entry) {
             if (QString::fromLatin1(source.context) == name)
-                return &source;
+                return source;
         }
     }
-    return &entry->front();
+    return entry->front();
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <optional>
+
 #include <QHash>
+#include <QMutex>
 #include <QString>
 #include <QTranslator>
 #include <QVector>
@@ -31,9 +34,11 @@ public:
 
     // Where a shown text came from: the source whose context is the first of
     // the given class names (nearest first) that has one, else any.
-    const Source* Find(const QString& shown, const QStringList& classNames) const;
+    std::optional<Source> Find(const QString& shown, const QStringList& classNames) const;
 
 private:
     const QTranslator* catalogue_ = nullptr;
+    // Qt may translate on other threads too (the sound back end does).
+    mutable QMutex mutex_;
     mutable QHash<QString, QVector<Source>> sources_;
 };
