@@ -20,6 +20,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${PROJECT_HOMEPAGE_URL}")
 # plugin comes with them). The card table is laid out for Arial's metrics,
 # and a Wayland session runs the game natively with Qt's Wayland plugin.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, qt6-wayland")
+# Qt's own translations give the colour and file dialogs the player's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, qt6-wayland, qt6-translations-l10n")
 
 include(CPack)

@@ -9,6 +9,7 @@
 #include "store/settingsmigration.h"
 #include "store/settingsstore.h"
 #include "window/classiclook.h"
+#include "translations/languageswitcher.h"
 #include "window/frmmain.h"
 #include "window/writeerrorbox.h"
 
@@ -49,6 +50,8 @@ int main(int argc, char** argv)
     UseClassicLook();
     // For desktops that do not look the icon up by the application id.
     QApplication::setWindowIcon(ProgramIcon());
+    // The desktop's language until a player with a choice of their own is known.
+    TLanguageSwitcher::Speak({});
 
     const std::filesystem::path program = std::filesystem::absolute(QCoreApplication::applicationFilePath().toStdString());
     const std::filesystem::path dataFolder = InstalledDataFolder(program, BRACKWATER_DATA_FROM_BIN);
@@ -58,8 +61,13 @@ int main(int argc, char** argv)
     // A file once kept beside the program (a portable copy, or an earlier
     // install under ~/.local) comes along into the configuration folder.
     const std::filesystem::path settingsFile = SettingsFile(program, !dataFolder.empty());
-    if (const auto notice = AdoptSettingsBesideProgram(SettingsFileBesideProgram(program), settingsFile))
-        ShowPlainMessage(nullptr, QString::fromStdString(*notice));
+    const std::filesystem::path beside = SettingsFileBesideProgram(program);
+    if (AdoptSettingsBesideProgram(beside, settingsFile))
+        ShowPlainMessage(nullptr, QCoreApplication::translate("main", "The program's folder cannot be written, so your "
+                                                                      "settings are now kept in\n%1\n\nThey were copied "
+                                                                      "there from\n%2\nwhich is left as it was.")
+                                      .arg(QString::fromStdString(settingsFile.string()),
+                                           QString::fromStdString(beside.string())));
     TSettingsStore store(settingsFile);
 
     Tfrm_Main frm_Main(player, store, soundPlayer);

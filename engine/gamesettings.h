@@ -48,4 +48,6 @@ struct GameSettings {
     std::array<std::string, SoundEventCount + 1> SoundPath;
     // The table's size in percent of the classic one; 0 fits it to the window.
     int Zoom = 100;
+    // The language the player chose, such as "de"; empty: the desktop's.
+    std::string Language;
 };

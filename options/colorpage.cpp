@@ -36,7 +36,7 @@ const QPoint DigitalBackSamplePlace{292, 120};
 const QPoint DigitalForeSamplePlace{292, 164};
 const QRect DigitalDisplayBounds{292, 84, 121, 17};
 
-const QString SameColorsRefusal = QStringLiteral("Can't make Background and Foreground colors the same");
+const char* const SameColorsRefusal = QT_TRANSLATE_NOOP("TColorPage", "Can't make Background and Foreground colors the same");
 
 bool RunColorDialog(QColorDialog& dialog)
 {
@@ -103,13 +103,13 @@ void TColorPage::CreateControls()
     bevStackCard = AddBox("bevStackCard", StackCardBounds);
     bevDigital = AddBox("bevDigital", DigitalBounds);
 
-    btnAll = AddButton("btnAll", QStringLiteral("&All"), AllPlace);
-    btnStacks = AddButton("btnStacks", QStringLiteral("&Stacks"), StacksPlace);
-    btnTable = AddButton("btnTable", QStringLiteral("&Table"), TablePlace);
-    btnPlayPile = AddButton("btnPlayPile", QStringLiteral("&Play Pile"), PlayPilePlace);
-    btnStackCards = AddButton("btnStackCards", QStringLiteral("Stack &Cards"), StackCardsPlace);
-    btnDigitalBack = AddButton("btnDigitalBack", QStringLiteral("&BackGround"), DigitalBackPlace);
-    btnDigitalFore = AddButton("btnDigitalFore", QStringLiteral("&ForeGround"), DigitalForePlace);
+    btnAll = AddButton("btnAll", tr("&All"), AllPlace);
+    btnStacks = AddButton("btnStacks", tr("&Stacks"), StacksPlace);
+    btnTable = AddButton("btnTable", tr("&Table"), TablePlace);
+    btnPlayPile = AddButton("btnPlayPile", tr("&Play Pile"), PlayPilePlace);
+    btnStackCards = AddButton("btnStackCards", tr("Stack &Cards"), StackCardsPlace);
+    btnDigitalBack = AddButton("btnDigitalBack", tr("&BackGround"), DigitalBackPlace);
+    btnDigitalFore = AddButton("btnDigitalFore", tr("&ForeGround"), DigitalForePlace);
     connect(btnAll, &QPushButton::clicked, this, &TColorPage::ClickAll);
     connect(btnStacks, &QPushButton::clicked, this, &TColorPage::ClickStacks);
     connect(btnTable, &QPushButton::clicked, this, &TColorPage::ClickTable);
@@ -134,7 +134,7 @@ void TColorPage::CreateControls()
     lblDigitalDisplay = new TLabel3d(this);
     lblDigitalDisplay->setObjectName(QStringLiteral("lblDigitalDisplay"));
     lblDigitalDisplay->setGeometry(DigitalDisplayBounds);
-    lblDigitalDisplay->SetCaption(QStringLiteral("Digital Display"));
+    lblDigitalDisplay->SetCaption(tr("Digital Display"));
 }
 
 void TColorPage::ShowColors()
@@ -177,7 +177,7 @@ void TColorPage::ChooseDigital(TColor& setting, TColor other, TLabel3d* sample)
     if (!chosen)
         return;
     if (*chosen == other) {
-        showRefusal_(SameColorsRefusal);
+        showRefusal_(tr(SameColorsRefusal));
         return;
     }
     setting = *chosen;

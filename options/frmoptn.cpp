@@ -35,7 +35,7 @@ TfrmOptions::TfrmOptions(GameSettings& settings, bool waveDeviceAvailable, TOpti
     , host_(host)
 {
     setObjectName(QStringLiteral("frmOptions"));
-    setWindowTitle(QStringLiteral("Brackwater Options"));
+    setWindowTitle(tr("Brackwater Options"));
     // Modal to the table only, so that the help it opens can be used meanwhile.
     setWindowModality(Qt::WindowModal);
     setFont(ArialFont(TextPixels));
@@ -62,19 +62,19 @@ void TfrmOptions::CreateControls(GameSettings& settings, bool waveDeviceAvailabl
     // The pages are the dialog's grey, not the style's lighter tab pane.
     for (QWidget* page : std::initializer_list<QWidget*>{optionsPage_, cardBackPage_, colorPage_, soundPage_})
         page->setAutoFillBackground(true);
-    pages_->addTab(optionsPage_, QStringLiteral("Options"));
-    pages_->addTab(cardBackPage_, QStringLiteral("Card Backs"));
-    pages_->addTab(colorPage_, QStringLiteral("Color"));
-    pages_->addTab(soundPage_, QStringLiteral("Sound"));
+    pages_->addTab(optionsPage_, tr("Options"));
+    pages_->addTab(cardBackPage_, tr("Card Backs"));
+    pages_->addTab(colorPage_, tr("Color"));
+    pages_->addTab(soundPage_, tr("Sound"));
 
-    helpButton_ = new QPushButton(QStringLiteral("&Help"), optionsPage_);
+    helpButton_ = new QPushButton(tr("&Help"), optionsPage_);
     helpButton_->setObjectName(QStringLiteral("btn_Help"));
     helpButton_->setGeometry(QRect(HelpPlace, ButtonSize));
     helpButton_->setAutoDefault(false);
     SetButtonGlyph(*helpButton_, QStringLiteral("HELP"), QString());
     connect(helpButton_, &QPushButton::clicked, this, &TfrmOptions::btn_HelpClick);
 
-    okButton_ = new QPushButton(QStringLiteral("&OK"), optionsPage_);
+    okButton_ = new QPushButton(tr("&OK"), optionsPage_);
     okButton_->setObjectName(QStringLiteral("btn_OK"));
     okButton_->setGeometry(QRect(OkPlace, ButtonSize));
     okButton_->setDefault(true);

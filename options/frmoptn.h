@@ -22,7 +22,7 @@ class TfrmOptions final : public QDialog {
 
 public:
     static constexpr int ClientWidth = 529;
-    static constexpr int ClientHeight = 319;
+    static constexpr int ClientHeight = 355;  // one row more than the classic 319, for the language
 
     TfrmOptions(GameSettings& settings, bool waveDeviceAvailable, TOptionsHost& host, TSoundPlayer& player,
                 QWidget* parent = nullptr);

@@ -8,6 +8,7 @@
 #include <QVariant>
 
 #include "controls/widgetmaker.h"
+#include "options/languagechooser.h"
 #include "options/optionshost.h"
 
 namespace {
@@ -17,6 +18,7 @@ const QPoint MiscPlace{26, 8};
 const QPoint DifficultyPlace{26, 118};
 const QPoint DrawCardPlace{310, 8};
 const QPoint DrawPilePlace{310, 118};
+const QRect LanguagePlace{28, 294, 266, 25};  // under the box of ways to play
 
 constexpr int ControlHeight = 17;
 constexpr int WideControl = 150;
@@ -80,29 +82,29 @@ QRadioButton* TOptionsPage::AddRadio(QGroupBox* box, const char* name, const QSt
 
 void TOptionsPage::CreateControls()
 {
-    boxMisc = MakeBox(this, "boxMisc", QStringLiteral(" Miscellaneous "), MiscPlace);
-    boxPlays = MakeCheck(boxMisc, "boxPlays", QStringLiteral(" Show # of plays"), UpperLeft);
+    boxMisc = MakeBox(this, "boxMisc", tr(" Miscellaneous "), MiscPlace);
+    boxPlays = MakeCheck(boxMisc, "boxPlays", tr(" Show # of plays"), UpperLeft);
     // Made between the two so that Tab visits the three from top to bottom.
     boxWinnable = MakeCheck(boxMisc, "boxWinnable", tr(" Only winnable deals"), MiddleLeftCheck);
-    boxPeek = MakeCheck(boxMisc, "boxPeek", QStringLiteral(" Peek at all Cards"), LowerLeftCheck);
+    boxPeek = MakeCheck(boxMisc, "boxPeek", tr(" Peek at all Cards"), LowerLeftCheck);
     connect(boxPlays, &QCheckBox::clicked, this, &TOptionsPage::boxPlaysClick);
     connect(boxPeek, &QCheckBox::clicked, this, &TOptionsPage::boxPeekClick);
     connect(boxWinnable, &QCheckBox::clicked, this, [this] { settings_.OnlyWinnable = boxWinnable->isChecked(); });
 
-    boxDifficulty = MakeBox(this, "boxDifficulty", QStringLiteral(" Difficulty "), DifficultyPlace);
-    radEasy = AddRadio(boxDifficulty, "radEasy", QStringLiteral(" Easy"), UpperLeft, LevelEasy);
-    radHard = AddRadio(boxDifficulty, "radHard", QStringLiteral(" Hard"), LowerLeft, LevelHard);
+    boxDifficulty = MakeBox(this, "boxDifficulty", tr(" Difficulty "), DifficultyPlace);
+    radEasy = AddRadio(boxDifficulty, "radEasy", tr(" Easy"), UpperLeft, LevelEasy);
+    radHard = AddRadio(boxDifficulty, "radHard", tr(" Hard"), LowerLeft, LevelHard);
     for (QRadioButton* level : {radEasy, radHard})
         connect(level, &QRadioButton::clicked, this, [this, level] { ClickLevel(level->property(TagProperty).toInt()); });
 
-    boxDrawCard = MakeBox(this, "boxDrawCard", QStringLiteral(" Draw Card "), DrawCardPlace);
-    radPlaceTop = AddRadio(boxDrawCard, "radPlaceTop", QStringLiteral(" Place on Top"), UpperLeft, NoTag);
-    radPlaceBottom = AddRadio(boxDrawCard, "radPlaceBottom", QStringLiteral(" Place on Bottom"), LowerLeft, NoTag);
+    boxDrawCard = MakeBox(this, "boxDrawCard", tr(" Draw Card "), DrawCardPlace);
+    radPlaceTop = AddRadio(boxDrawCard, "radPlaceTop", tr(" Place on Top"), UpperLeft, NoTag);
+    radPlaceBottom = AddRadio(boxDrawCard, "radPlaceBottom", tr(" Place on Bottom"), LowerLeft, NoTag);
     connect(radPlaceTop, &QRadioButton::clicked, this, &TOptionsPage::radPlaceTopClick);
     connect(radPlaceBottom, &QRadioButton::clicked, this, &TOptionsPage::radPlaceBottomClick);
 
-    boxDrawPile = MakeBox(this, "boxDrawPile", QStringLiteral(" Mininum Draw Pile "), DrawPilePlace);
-    radNone = AddRadio(boxDrawPile, "radNone", QStringLiteral(" None"), UpperLeftNarrow, 0);
+    boxDrawPile = MakeBox(this, "boxDrawPile", tr(" Mininum Draw Pile "), DrawPilePlace);
+    radNone = AddRadio(boxDrawPile, "radNone", tr(" None"), UpperLeftNarrow, 0);
     rad20 = AddRadio(boxDrawPile, "rad20", QStringLiteral(" 20"), LowerLeftNarrow, 20);
     rad25 = AddRadio(boxDrawPile, "rad25", QStringLiteral(" 25"), UpperRightNarrow, 25);
     rad30 = AddRadio(boxDrawPile, "rad30", QStringLiteral(" 30"), LowerRightNarrow, 30);
@@ -110,6 +112,9 @@ void TOptionsPage::CreateControls()
         connect(minimum, &QRadioButton::clicked, this,
                 [this, minimum] { ClickMinDraw(minimum->property(TagProperty).toInt()); });
     CreatePlayControls();
+
+    languageChooser_ = new TLanguageChooser(settings_, this);
+    languageChooser_->setGeometry(LanguagePlace);
 }
 
 void TOptionsPage::CreatePlayControls()
@@ -143,6 +148,7 @@ void TOptionsPage::ShowSettings()
     (settings_.DrawTop ? radPlaceTop : radPlaceBottom)->setChecked(true);
     boxPlays->setChecked(settings_.ShowPlays);
     boxWinnable->setChecked(settings_.OnlyWinnable);
+    languageChooser_->ShowSettings();
 }
 
 void TOptionsPage::CheckTagged(QGroupBox* box, int tag)

@@ -9,6 +9,7 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QRadioButton;
+class TLanguageChooser;
 class TOptionsHost;
 
 // The "Options" page: plays counter, peek, difficulty, where a drawn card
@@ -60,4 +61,5 @@ private:
     QCheckBox* boxResume = nullptr;
     QCheckBox* boxOutlines = nullptr;
     QComboBox* cmbUndo = nullptr;
+    TLanguageChooser* languageChooser_ = nullptr;
 };

@@ -50,7 +50,7 @@ const QPoint OnPlace{16, 30};
 const QPoint OffPlace{84, 30};
 constexpr QSize SwitchSize{50, 17};
 constexpr int SwitchPixels = 12;
-const QString NoDeviceHint = QStringLiteral("This System is Incapable of Playing WAV Files");
+const char* const NoDeviceHint = QT_TRANSLATE_NOOP("TSoundPage", "This System is Incapable of Playing WAV Files");
 
 constexpr int RowsPerColumn = 6;
 constexpr int FirstRowTop = 6;
@@ -67,20 +67,20 @@ constexpr std::array<int, RowsPerColumn> RightColumnEvents = {12, 6, 7, 8, 9, 10
 // Only events 1 to 10 have their stored names tidied; 11 and 12 keep theirs.
 constexpr int LastTidiedEvent = 10;
 
-const std::array<QString, SoundEventCount + 1> EventNames = {
-    QString(),
-    QStringLiteral("Start Game"),
-    QStringLiteral("Shuffle Deck"),
-    QStringLiteral("Draw Card"),
-    QStringLiteral("Shift Cards"),
-    QStringLiteral("Play Card"),
-    QStringLiteral("Fill Stack"),
-    QStringLiteral("Undo"),
-    QStringLiteral("Lose Game"),
-    QStringLiteral("Win Game"),
-    QStringLiteral("End Game"),
-    QStringLiteral("Play 2 Places"),
-    QStringLiteral("Peek"),
+constexpr std::array<const char*, SoundEventCount + 1> EventNames = {
+    nullptr,
+    QT_TRANSLATE_NOOP("TSoundPage", "Start Game"),
+    QT_TRANSLATE_NOOP("TSoundPage", "Shuffle Deck"),
+    QT_TRANSLATE_NOOP("TSoundPage", "Draw Card"),
+    QT_TRANSLATE_NOOP("TSoundPage", "Shift Cards"),
+    QT_TRANSLATE_NOOP("TSoundPage", "Play Card"),
+    QT_TRANSLATE_NOOP("TSoundPage", "Fill Stack"),
+    QT_TRANSLATE_NOOP("TSoundPage", "Undo"),
+    QT_TRANSLATE_NOOP("TSoundPage", "Lose Game"),
+    QT_TRANSLATE_NOOP("TSoundPage", "Win Game"),
+    QT_TRANSLATE_NOOP("TSoundPage", "End Game"),
+    QT_TRANSLATE_NOOP("TSoundPage", "Play 2 Places"),
+    QT_TRANSLATE_NOOP("TSoundPage", "Peek"),
 };
 
 QString SoundLabelName(int event)
@@ -164,8 +164,8 @@ void TSoundPage::CreateFileType()
 {
     cmb_FileType = new QComboBox(this);
     cmb_FileType->setObjectName(QStringLiteral("cmb_FileType"));
-    cmb_FileType->addItem(QStringLiteral("Wave Files"), WaveMask);
-    cmb_FileType->addItem(QStringLiteral("All Sound Files"), AnySoundMask);
+    cmb_FileType->addItem(tr("Wave Files"), WaveMask);
+    cmb_FileType->addItem(tr("All Sound Files"), AnySoundMask);
     for (int i = 0; i < cmb_FileType->count(); ++i)
         cmb_FileType->setItemData(i, cmb_FileType->itemData(i), Qt::ToolTipRole);
     cmb_FileType->move(BrowserLeft, FileTypeTop);
@@ -190,7 +190,7 @@ void TSoundPage::CreateEventLabels()
             TLabel3d* name = AddLabel(QStringLiteral("lbl_desc%1").arg(event),
                                       left ? QRect(LeftNameLeft, top, LeftNameWidth, RowHeight)
                                            : QRect(RightNameLeft, top, RightNameWidth, RowHeight));
-            name->SetCaption(EventNames[event]);
+            name->SetCaption(tr(EventNames[event]));
             lbl_desc[event] = name;
 
             TLabel3d* sound = AddLabel(SoundLabelName(event),
@@ -209,24 +209,24 @@ void TSoundPage::CreateEventLabels()
 void TSoundPage::CreateDropTargets()
 {
     imgSound = MakePicture(this, "imgSound", QStringLiteral("SPEAKERS"), SpeakersPlace,
-                           QStringLiteral("Drop Here to Listen"));
+                           tr("Drop Here to Listen"));
     img_Trash = MakePicture(this, "img_Trash", QStringLiteral("WASTEBIN"), TrashPlace,
-                            QStringLiteral("Drop Here to Delete"));
+                            tr("Drop Here to Delete"));
 }
 
 void TSoundPage::CreateSwitch(bool waveDeviceAvailable)
 {
     grp_sound = MakeControl<QGroupBox>(this, "grp_sound", SwitchBoxBounds);
-    grp_sound->setTitle(QStringLiteral("Sound"));
-    rad_On = MakeSwitch(grp_sound, "rad_On", QStringLiteral("On"), OnPlace);
-    rad_Off = MakeSwitch(grp_sound, "rad_Off", QStringLiteral("Off"), OffPlace);
+    grp_sound->setTitle(tr("Sound"));
+    rad_On = MakeSwitch(grp_sound, "rad_On", tr("On"), OnPlace);
+    rad_Off = MakeSwitch(grp_sound, "rad_Off", tr("Off"), OffPlace);
     connect(rad_On, &QRadioButton::clicked, this, &TSoundPage::rad_OnClick);
     connect(rad_Off, &QRadioButton::clicked, this, &TSoundPage::rad_OffClick);
     if (waveDeviceAvailable)
         return;
     rad_Off->setChecked(true);
     rad_On->setEnabled(false);
-    grp_sound->setToolTip(NoDeviceHint);
+    grp_sound->setToolTip(tr(NoDeviceHint));
 }
 
 void TSoundPage::CreateVolume()
@@ -235,11 +235,11 @@ void TSoundPage::CreateVolume()
     trk_Volume->setOrientation(Qt::Horizontal);
     trk_Volume->setRange(0, FullVolume);
     trk_Volume->setPageStep(VolumePageStep);
-    trk_Volume->setToolTip(QStringLiteral("Volume of Every Sound"));
+    trk_Volume->setToolTip(tr("Volume of Every Sound"));
     connect(trk_Volume, &QSlider::valueChanged, this, [this](int value) { settings_.SoundVolume = value; });
 
     lbl_Volume = MakeControl<QLabel>(this, "lbl_Volume", VolumeCaptionBounds);
-    lbl_Volume->setText(QStringLiteral("&Volume"));
+    lbl_Volume->setText(tr("&Volume"));
     lbl_Volume->setBuddy(trk_Volume);
 }
 
@@ -247,9 +247,9 @@ void TSoundPage::CreateMenu(bool waveDeviceAvailable)
 {
     popSound = new QMenu(this);
     popSound->setObjectName(QStringLiteral("popSound"));
-    popDelete = popSound->addAction(QStringLiteral("&Delete"), this, &TSoundPage::popDeleteClick);
+    popDelete = popSound->addAction(tr("&Delete"), this, &TSoundPage::popDeleteClick);
     popDelete->setObjectName(QStringLiteral("popDelete"));
-    popPlay = popSound->addAction(QStringLiteral("&Play"), this, &TSoundPage::popPlayClick);
+    popPlay = popSound->addAction(tr("&Play"), this, &TSoundPage::popPlayClick);
     popPlay->setObjectName(QStringLiteral("popPlay"));
     popPlay->setEnabled(waveDeviceAvailable);
 }

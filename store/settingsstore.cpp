@@ -33,6 +33,8 @@ constexpr std::string_view UndoEveryMoveKey = "Undo Every Move";
 constexpr std::string_view StackOutlinesKey = "Stack Outlines";
 constexpr std::string_view OnlyWinnableKey = "Only Winnable";
 constexpr std::string_view ShowVerdictKey = "Show Verdict";
+// Empty: the desktop's language.
+constexpr std::string_view LanguageKey = "Language";
 constexpr std::string_view SoundNameKey = "Sound";
 constexpr std::string_view SoundPathKey = "Paths";
 constexpr std::string_view GamesKey = "HGame";
@@ -113,6 +115,7 @@ void ReadOptions(const SectionReader& read, GameSettings& settings)
     settings.OnlyWinnable = read.Bool(OnlyWinnableKey, Defaults.OnlyWinnable);
     settings.ShowVerdict = read.Bool(ShowVerdictKey, Defaults.ShowVerdict);
     settings.Zoom = read.Integer(ZoomKey, Defaults.Zoom);
+    settings.Language = read.Text(LanguageKey);
 }
 
 void ReadSounds(const SectionReader& read, GameSettings& settings)
@@ -170,6 +173,7 @@ KeyValues OptionTexts(const GameSettings& s, WindowPosition position)
         {std::string(WidthKey), IntegerText(position.Width)},
         {std::string(HeightKey), IntegerText(position.Height)},
         {std::string(MaximizedKey), BoolText(position.Maximized)},
+        {std::string(LanguageKey), s.Language},
     };
     for (int n = 1; n <= SoundEventCount; ++n) {
         const auto i = static_cast<std::size_t>(n);

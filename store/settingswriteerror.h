@@ -12,9 +12,19 @@ class SettingsWriteError : public std::runtime_error {
 public:
     SettingsWriteError(const std::filesystem::path& file, const std::string& reason)
         : std::runtime_error("Unable to write to " + file.string() + "\n" + reason)
+        , file_(file)
+        , reason_(reason)
     {
     }
 
+    // The parts of the message, for a program that shows it in another language.
+    const std::filesystem::path& File() const { return file_; }
+    const std::string& Reason() const { return reason_; }
+
     // The reason the system gives for an errno value, e.g. "Permission denied".
     static std::string SystemReason(int error) { return std::system_category().message(error) + "."; }
+
+private:
+    std::filesystem::path file_;
+    std::string reason_;
 };

@@ -149,8 +149,8 @@ void TCardTable::CreatePanels()
     acesColumn_ = MakePanel(this, "pan_Stack2", StackColumn2Bounds, TPanelBevel::bvRaised);
     playPilePanel_ = MakePanel(this, "pan_PlayPile", PlayPileBounds, TPanelBevel::bvRaised);
 
-    CreateStackColumn(kingsColumn_, 1, QStringLiteral("Label3d1"), QStringLiteral("Kings"));
-    CreateStackColumn(acesColumn_, KingsStacks + 1, QStringLiteral("Label3d2"), QStringLiteral("Aces"));
+    CreateStackColumn(kingsColumn_, 1, QStringLiteral("Label3d1"), tr("Kings"));
+    CreateStackColumn(acesColumn_, KingsStacks + 1, QStringLiteral("Label3d2"), tr("Aces"));
     CreateSpots();
     CreateSmallPanels();
     CreatePlayPile();
@@ -210,13 +210,13 @@ void TCardTable::CreateSmallPanels()
 {
     playsPanel_ = MakePanel(spotsPanel_, "pan_Plays", PlaysBounds, TPanelBevel::bvLowered);
     playsPanel_->hide();
-    MakeSmallCaption(playsPanel_, "lbl_Plays", QStringLiteral("Plays"), PlaysCaptionPlace);
+    MakeSmallCaption(playsPanel_, "lbl_Plays", tr("Plays"), PlaysCaptionPlace);
     playsTens_ = MakeControl<TImage>(playsPanel_, "img_Plays1", PlaysTensBounds);
     playsOnes_ = MakeControl<TImage>(playsPanel_, "img_Plays2", PlaysOnesBounds);
 
     shiftPanel_ = MakePanel(spotsPanel_, "pan_Shift", ShiftBounds, TPanelBevel::bvLowered);
     shiftPanel_->hide();
-    MakeSmallCaption(shiftPanel_, "lbl_Shift", QStringLiteral("Shift"), ShiftCaptionPlace);
+    MakeSmallCaption(shiftPanel_, "lbl_Shift", tr("Shift"), ShiftCaptionPlace);
     QPushButton* shiftLeft = MakeShiftButton(shiftPanel_, "btn_Shiftleft", ShiftLeftBounds, QStringLiteral("ARROWLEFT"), QStringLiteral("<"));
     QPushButton* shiftRight = MakeShiftButton(shiftPanel_, "btn_Shiftright", ShiftRightBounds, QStringLiteral("ARROWRIGHT"), QStringLiteral(">"));
     connect(shiftLeft, &QPushButton::clicked, this, &TCardTable::ShiftLeftClick);

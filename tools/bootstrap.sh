@@ -15,6 +15,7 @@ cd "$top"
 run_packages=(
   cmake make g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev libsndfile1-dev
+  qt6-l10n-tools qt6-translations-l10n
   fonts-liberation fonts-dejavu-core
 )
 # What the tests and benchmarks need besides: a private X display, the

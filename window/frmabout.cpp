@@ -45,7 +45,7 @@ Tfrm_About::Tfrm_About(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("frm_About"));
-    setWindowTitle(QStringLiteral("Welcome to"));
+    setWindowTitle(tr("Welcome to"));
     setFont(SystemFont());
     UseButtonFaceBackground(*this);
     setFixedSize(ClientWidth, ClientHeight);
@@ -66,9 +66,9 @@ void Tfrm_About::CreateControls()
     bevel_->setGeometry(Bevel1Bounds);
 
     titleLabel_ = MakeTitle(aboutPanel_, "lbl_Desc1", QStringLiteral("Brackwater"), Desc1Bounds);
-    subtitleLabel_ = MakeTitle(aboutPanel_, "lbl_Desc2", QStringLiteral("Version " BRACKWATER_VERSION), Desc2Bounds);
+    subtitleLabel_ = MakeTitle(aboutPanel_, "lbl_Desc2", tr("Version %1").arg(QStringLiteral(BRACKWATER_VERSION)), Desc2Bounds);
 
-    licenceLabel_ = new QLabel(QStringLiteral("Free software under the GNU General Public License, version 3 or later."), aboutPanel_);
+    licenceLabel_ = new QLabel(tr("Free software under the GNU General Public License, version 3 or later."), aboutPanel_);
     licenceLabel_->setObjectName(QStringLiteral("lbl_Licence"));
     licenceLabel_->setFont(ArialFont(NoticePixels));
     licenceLabel_->setStyleSheet(QStringLiteral("color: black"));
@@ -83,7 +83,7 @@ void Tfrm_About::CreateControls()
     card_->SetCardNum(0);
     card_->setAccessibleName(tr("Card back with the Brackwater monogram"));
 
-    okButton_ = new QPushButton(QStringLiteral("&OK"), this);
+    okButton_ = new QPushButton(tr("&OK"), this);
     okButton_->setObjectName(QStringLiteral("btn_OK"));
     okButton_->setGeometry(OkBounds);
     okButton_->setFont(ArialFont(ButtonPixels));
@@ -97,13 +97,13 @@ void Tfrm_About::BecomeAboutDialog()
 {
     hide();
     okButton_->show();
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
 }
 
 void Tfrm_About::BecomeWelcomeScreen()
 {
     okButton_->hide();
-    setWindowTitle(QStringLiteral("Welcome to"));
+    setWindowTitle(tr("Welcome to"));
 }
 
 void Tfrm_About::btn_OKClick()

@@ -110,7 +110,7 @@ void Tfrm_Hist::CreatePanels()
 {
     QLabel* totalCaption = nullptr;
     totalPanel_ = MakePanel(this, "pan_Total", TotalBounds, font(), totalCaption);
-    totalCaption->setText(QStringLiteral("Totals"));
+    totalCaption->setText(tr("Totals"));
     const QFont figures = ArialFont(PanelPixels);
     gamesPanel_ = MakePanel(this, "pan_Games", GamesBounds, figures, gamesLabel_);
     wonPanel_ = MakePanel(this, "pan_Won", WonBounds, figures, wonLabel_);
@@ -119,8 +119,8 @@ void Tfrm_Hist::CreatePanels()
 
 void Tfrm_Hist::CreateButtons()
 {
-    zeroButton_ = MakeGlyphButton(this, "btn_Zero", QStringLiteral("&Zero"), ZeroBounds, QStringLiteral("ZERO"));
-    okButton_ = MakeGlyphButton(this, "btn_OK", QStringLiteral("&OK"), OkBounds, QStringLiteral("TICK"));
+    zeroButton_ = MakeGlyphButton(this, "btn_Zero", tr("&Zero"), ZeroBounds, QStringLiteral("ZERO"));
+    okButton_ = MakeGlyphButton(this, "btn_OK", tr("&OK"), OkBounds, QStringLiteral("TICK"));
     okButton_->setDefault(true);
     connect(zeroButton_, &QPushButton::clicked, this, &Tfrm_Hist::AskZero);
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
@@ -128,10 +128,10 @@ void Tfrm_Hist::CreateButtons()
 
 void Tfrm_Hist::FormCreate()
 {
-    historyGrid_->SetCell(ColDrawPile, 0, QStringLiteral("Starting Draw Pile"));
-    historyGrid_->SetCell(ColGames, 0, QStringLiteral(" Games Played"));
-    historyGrid_->SetCell(ColWon, 0, QStringLiteral("  Games Won"));
-    historyGrid_->SetCell(ColAverage, 0, QStringLiteral(" Avg Cards Left"));
+    historyGrid_->SetCell(ColDrawPile, 0, tr("Starting Draw Pile"));
+    historyGrid_->SetCell(ColGames, 0, tr(" Games Played"));
+    historyGrid_->SetCell(ColWon, 0, tr("  Games Won"));
+    historyGrid_->SetCell(ColAverage, 0, tr(" Avg Cards Left"));
     for (int row = 1; row <= GameHistory::RowCount; ++row)
         historyGrid_->SetCell(ColDrawPile, row, PileSizeText(row));
 }
@@ -145,7 +145,7 @@ void Tfrm_Hist::showEvent(QShowEvent* event)
 
 void Tfrm_Hist::FormShow()
 {
-    setWindowTitle(QStringLiteral("Game History for ") + QString::fromStdString(playerName_));
+    setWindowTitle(tr("Game History for %1").arg(QString::fromStdString(playerName_)));
     UpdateStats();
 }
 

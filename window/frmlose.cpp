@@ -47,7 +47,7 @@ Tfrm_lose::Tfrm_lose(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("frm_lose"));
-    setWindowTitle(QStringLiteral("Game Over!"));
+    setWindowTitle(tr("Game Over!"));
     setModal(true);
     setFont(SystemFont());
     UseButtonFaceBackground(*this);
@@ -68,12 +68,12 @@ void Tfrm_lose::CreateControls()
     bevel_->setObjectName(QStringLiteral("Bevel1"));
     bevel_->setGeometry(Bevel1Bounds);
 
-    descLabel_ = MakeLabel(this, "lbl_desc", QStringLiteral("Draw Pile Start Number"), DescPlace, false);
+    descLabel_ = MakeLabel(this, "lbl_desc", tr("Draw Pile Start Number"), DescPlace, false);
     drawStartLabel_ = MakeLabel(this, "lbl_drawbegin", QStringLiteral("0"), DrawBeginPlace, true);
-    desc2Label_ = MakeLabel(this, "lbl_desc2", QStringLiteral("Cards Left To Play"), Desc2Place, false);
+    desc2Label_ = MakeLabel(this, "lbl_desc2", tr("Cards Left To Play"), Desc2Place, false);
     cardsLeftLabel_ = MakeLabel(this, "lbl_cardsleft", QStringLiteral("0"), CardsLeftPlace, true);
 
-    okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    okButton_ = new QPushButton(tr("OK"), this);
     okButton_->setObjectName(QStringLiteral("BitBtn1"));
     okButton_->setGeometry(OkBounds);
     okButton_->setFont(ArialFont(TextPixels));

@@ -28,6 +28,7 @@
 #include "controls/uifonts.h"
 #include "window/writeerrorbox.h"
 #include "window/zoomcontroller.h"
+#include "translations/languageswitcher.h"
 
 namespace {
 
@@ -118,6 +119,7 @@ bool Tfrm_Main::ChoosePlayer()
 {
     const bool chosen = playerDialog_->exec() == QDialog::Accepted;
     store_.LoadSettings(player_.Name, waveDeviceAvailable_, player_.Settings, player_.History);
+    TLanguageSwitcher::Speak(player_.Settings.Language);
     // The caption is also what the task bar shows for the program.
     setWindowTitle(QStringLiteral("Brackwater - ") + QString::fromStdString(player_.Name));
     ApplySettings();

@@ -33,9 +33,9 @@ const QRect ExitBounds{67, 207, 69, 32};
 const QRect DeleteBounds{151, 207, 69, 32};
 const QRect OkBounds{235, 207, 69, 32};
 
-const QString RefusedNameText = QStringLiteral(
-    "A player's name must have 1 to %1 characters, with no control characters and no \"]\", "
-    "and cannot be \"Settings\".").arg(MaxPlayerNameLength);
+const char* const RefusedNameText = QT_TRANSLATE_NOOP(
+    "Tfrm_Player", "A player's name must have 1 to %1 characters, with no control characters and no \"]\", "
+                   "and cannot be \"Settings\".");
 
 bool IsEnterKey(int key)
 {
@@ -50,7 +50,7 @@ Tfrm_Player::Tfrm_Player(TSettingsStore& store, Player& player, QWidget* parent)
     , playerName_(player.Name)
 {
     setObjectName(QStringLiteral("frm_Player"));
-    setWindowTitle(QStringLiteral("Enter Player Name"));
+    setWindowTitle(tr("Enter Player Name"));
     setModal(true);
     setFont(SystemFont());
     UseButtonFaceBackground(*this);
@@ -116,10 +116,10 @@ void Tfrm_Player::CreateNameBox()
 
 void Tfrm_Player::CreateButtons()
 {
-    exitButton_ = MakeGlyphButton(this, "btn_Exit", QStringLiteral("E&xit"), ExitBounds, QStringLiteral("EXIT"));
-    deleteButton_ = MakeGlyphButton(this, "btn_Delete", QStringLiteral("&Delete"), DeleteBounds, QStringLiteral("DELETE"));
+    exitButton_ = MakeGlyphButton(this, "btn_Exit", tr("E&xit"), ExitBounds, QStringLiteral("EXIT"));
+    deleteButton_ = MakeGlyphButton(this, "btn_Delete", tr("&Delete"), DeleteBounds, QStringLiteral("DELETE"));
     deleteButton_->setEnabled(false);
-    okButton_ = MakeGlyphButton(this, "btn_OK", QStringLiteral("&OK"), OkBounds, QStringLiteral("TICK"));
+    okButton_ = MakeGlyphButton(this, "btn_OK", tr("&OK"), OkBounds, QStringLiteral("TICK"));
     okButton_->setDefault(true);
     connect(exitButton_, &QPushButton::clicked, this, &Tfrm_Player::btn_ExitClick);
     connect(deleteButton_, &QPushButton::clicked, this, &Tfrm_Player::AskDelete);
@@ -275,7 +275,7 @@ void Tfrm_Player::AcceptPlayer()
         return;
     // Such a name would break its own section or share the recent-players one.
     if (!IsValidPlayerName(name.toStdString())) {
-        ShowPlainMessage(this, RefusedNameText);
+        ShowPlainMessage(this, tr(RefusedNameText).arg(MaxPlayerNameLength));
         return;
     }
     if (name.toStdString() != playerName_) {

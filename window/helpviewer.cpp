@@ -12,6 +12,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "translations/languageswitcher.h"
+
 namespace {
 
 const QString ContentsTopic = QStringLiteral("contents");
@@ -28,7 +30,7 @@ QString Attribute(const QString& attributes, const QString& name)
 
 QString WindowTitleFor(const QString& topicTitle)
 {
-    return topicTitle.isEmpty() ? QStringLiteral("Brackwater Help") : QStringLiteral("Brackwater Help - ") + topicTitle;
+    return topicTitle.isEmpty() ? THelpViewer::tr("Brackwater Help") : THelpViewer::tr("Brackwater Help - %1").arg(topicTitle);
 }
 
 }  // namespace
@@ -40,8 +42,8 @@ THelpViewer::THelpViewer(QWidget* parent)
     setWindowTitle(WindowTitleFor(QString()));
     resize(InitialWidth, InitialHeight);
 
-    btn_Contents = new QPushButton(QStringLiteral("&Contents"), this);
-    btn_Back = new QPushButton(QStringLiteral("&Back"), this);
+    btn_Contents = new QPushButton(tr("&Contents"), this);
+    btn_Back = new QPushButton(tr("&Back"), this);
     btn_Contents->setObjectName(QStringLiteral("btn_Contents"));
     btn_Back->setObjectName(QStringLiteral("btn_Back"));
     browser_ = new QTextBrowser(this);
@@ -71,7 +73,7 @@ void THelpViewer::SetHelpFile(const QString& name)
 
 QString THelpViewer::HelpFilePath() const
 {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(helpFile_);
+    return TLanguageSwitcher::LocalizedFile(QDir(QCoreApplication::applicationDirPath()).filePath(helpFile_));
 }
 
 void THelpViewer::ShowContents()
@@ -80,7 +82,7 @@ void THelpViewer::ShowContents()
         if (const Topic* topic = FindTopic(ContentsTopic))
             ShowTopic(*topic, true);
         else
-            ShowMessage(QStringLiteral("The help file %1 has no contents page.").arg(helpFile_));
+            ShowMessage(tr("The help file %1 has no contents page.").arg(helpFile_));
     }
     Present();
 }
@@ -91,7 +93,7 @@ void THelpViewer::ShowContext(int context)
         if (const Topic* topic = FindContext(context))
             ShowTopic(*topic, true);
         else
-            ShowMessage(QStringLiteral("The help file %1 has no topic number %2.").arg(helpFile_).arg(context));
+            ShowMessage(tr("The help file %1 has no topic number %2.").arg(helpFile_).arg(context));
     }
     Present();
 }
@@ -107,7 +109,7 @@ bool THelpViewer::LoadTopics()
     QFile file(HelpFilePath());
     if (helpFile_.isEmpty() || !file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         const QFileInfo where(HelpFilePath());
-        ShowMessage(QStringLiteral("The help file %1 could not be found in %2.")
+        ShowMessage(tr("The help file %1 could not be found in %2.")
                         .arg(helpFile_, QDir::toNativeSeparators(where.absolutePath())));
         return false;
     }

@@ -41,9 +41,9 @@ TMainMenus::TMainMenus(QMainWindow& window)
     bar->setFont(menuFont);
 
     CreateFileMenu(window);
-    Options = MakeCommand(window, "mnu_Options", QStringLiteral("&Options"));
-    History = MakeCommand(window, "mnu_History", QStringLiteral("H&istory"));
-    Undo = MakeCommand(window, "mnu_Undo", QStringLiteral("&Undo"));
+    Options = MakeCommand(window, "mnu_Options", QCoreApplication::translate("TMainMenus", "&Options"));
+    History = MakeCommand(window, "mnu_History", QCoreApplication::translate("TMainMenus", "H&istory"));
+    Undo = MakeCommand(window, "mnu_Undo", QCoreApplication::translate("TMainMenus", "&Undo"));
     bar->addAction(Options);
     bar->addAction(History);
     bar->addAction(Undo);
@@ -71,12 +71,12 @@ void TMainMenus::AddDesktopKeys()
 
 void TMainMenus::CreateFileMenu(QMainWindow& window)
 {
-    FileMenu = window.menuBar()->addMenu(QStringLiteral("&File"));
+    FileMenu = window.menuBar()->addMenu(QCoreApplication::translate("TMainMenus", "&File"));
     FileMenu->setObjectName(QStringLiteral("mnu_File"));
-    NewGame = MakeCommand(window, "mnu_Newgame", QStringLiteral("&New Game"), QKeySequence(Qt::Key_F2));
-    Replay = MakeCommand(window, "mnuReplay", QStringLiteral("&Replay Same Deck"), QKeySequence(Qt::Key_F6));
-    NewPlayer = MakeCommand(window, "mnu_Newplayer", QStringLiteral("New &Player"), QKeySequence(Qt::Key_F3));
-    Exit = MakeCommand(window, "mnu_Exit", QStringLiteral("E&xit"), QKeySequence(Qt::Key_F7));
+    NewGame = MakeCommand(window, "mnu_Newgame", QCoreApplication::translate("TMainMenus", "&New Game"), QKeySequence(Qt::Key_F2));
+    Replay = MakeCommand(window, "mnuReplay", QCoreApplication::translate("TMainMenus", "&Replay Same Deck"), QKeySequence(Qt::Key_F6));
+    NewPlayer = MakeCommand(window, "mnu_Newplayer", QCoreApplication::translate("TMainMenus", "New &Player"), QKeySequence(Qt::Key_F3));
+    Exit = MakeCommand(window, "mnu_Exit", QCoreApplication::translate("TMainMenus", "E&xit"), QKeySequence(Qt::Key_F7));
     FileMenu->addAction(NewGame);
     FileMenu->addAction(Replay);
     PlayOut = MakeCommand(window, "mnu_PlayOut", QCoreApplication::translate("TMainMenus", "Play &Out"));
@@ -89,10 +89,10 @@ void TMainMenus::CreateFileMenu(QMainWindow& window)
 
 void TMainMenus::CreateHelpMenu(QMainWindow& window)
 {
-    HelpMenu = window.menuBar()->addMenu(QStringLiteral("&Help"));
+    HelpMenu = window.menuBar()->addMenu(QCoreApplication::translate("TMainMenus", "&Help"));
     HelpMenu->setObjectName(QStringLiteral("mnu_Help"));
-    Instructions = MakeCommand(window, "mnu_Instruction", QStringLiteral("&Instructions"));
-    About = MakeCommand(window, "mnu_About", QStringLiteral("&About"));
+    Instructions = MakeCommand(window, "mnu_Instruction", QCoreApplication::translate("TMainMenus", "&Instructions"));
+    About = MakeCommand(window, "mnu_About", QCoreApplication::translate("TMainMenus", "&About"));
     HelpMenu->addAction(Instructions);
     HelpMenu->addSeparator()->setObjectName(QStringLiteral("N2"));
     HelpMenu->addAction(About);

@@ -23,6 +23,11 @@ ProgramCopy::ProgramCopy(const QString& program, const QString& helpFile)
     ready_ = QFile::copy(program, programPath_) && QFile::copy(helpFile, dir.filePath(QFileInfo(helpFile).fileName()));
 }
 
+bool ProgramCopy::CopyBeside(const QString& file) const
+{
+    return QFile::copy(file, QDir(folder_.path()).filePath(QFileInfo(file).fileName()));
+}
+
 ProgramCopy::~ProgramCopy()
 {
     Kill();
@@ -51,6 +56,12 @@ bool ProgramCopy::Start()
     // waiting for one.
     const QString nowhere = QStringLiteral("unix:") + QDir(folder_.path()).filePath(QStringLiteral("no-sound-server"));
     environment.insert(QStringLiteral("PULSE_SERVER"), soundServer_.isEmpty() ? nowhere : soundServer_);
+    for (auto it = environment_.cbegin(); it != environment_.cend(); ++it) {
+        if (it.value().isEmpty())
+            environment.remove(it.key());
+        else
+            environment.insert(it.key(), it.value());
+    }
     run_->setProcessEnvironment(environment);
     run_->setWorkingDirectory(folder_.path());
     run_->setProcessChannelMode(QProcess::MergedChannels);

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <memory>
 
+#include <QMap>
 #include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
@@ -26,6 +27,10 @@ public:
     // Runs from now on play on this sound server ("unix:/path"); without
     // one they find no output and stay silent.
     void UseSoundServer(const QString& address) { soundServer_ = address; }
+    // Runs from now on have this variable so (an empty value: not at all).
+    void SetEnvironment(const QString& name, const QString& value) { environment_.insert(name, value); }
+    // Puts another file beside the program, as a help file in another language.
+    bool CopyBeside(const QString& file) const;
     bool Start();
     bool IsRunning() const;
     bool WaitForExit(int timeoutMs);
@@ -38,6 +43,7 @@ private:
     QTemporaryDir folder_;
     QString programPath_;
     QString soundServer_;
+    QMap<QString, QString> environment_;
     bool ready_ = false;
     std::unique_ptr<QProcess> run_;
     QString output_;

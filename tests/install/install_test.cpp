@@ -97,7 +97,8 @@ TEST_F(InstallTest, LaysOutTheProgramWithItsHelpIconsManualAndLicence)
     const QByteArray bytes = program.readAll();
     EXPECT_FALSE(bytes.contains(".symtab"));
     EXPECT_FALSE(bytes.contains(".debug_info"));
-    for (const char* file : {"share/brackwater/BRACKWTR.HLP", "share/man/man6/brackwater.6", "share/doc/brackwater/LICENSE"})
+    for (const char* file : {"share/brackwater/BRACKWTR.HLP", "share/brackwater/BRACKWTR.de.HLP", "share/brackwater/BRACKWTR.fr.HLP",
+                             "share/man/man6/brackwater.6", "share/doc/brackwater/LICENSE"})
         EXPECT_TRUE(QFileInfo(Installed(QLatin1String(file))).isFile()) << file;
     for (const int size : {16, 32, 48, 64, 128, 256}) {
         const QString icon = Installed(QStringLiteral("share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(AppId));

@@ -46,7 +46,7 @@ TEST_F(OptionsDialogTest, WindowHasItsCaptionSizeAndNoTitleBarButtons)
 {
     Show();
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Brackwater Options"));
-    EXPECT_EQ(dialog->size(), QSize(529, 319));
+    EXPECT_EQ(dialog->size(), QSize(529, 355));
     EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize());
     const Qt::WindowFlags flags = dialog->windowFlags();
     EXPECT_TRUE(flags.testFlag(Qt::CustomizeWindowHint));
@@ -61,7 +61,7 @@ TEST_F(OptionsDialogTest, FourPagesWithTabsNinetyPixelsWide)
 {
     Show();
     QTabWidget* pages = Pages();
-    EXPECT_EQ(pages->geometry(), QRect(0, 0, 529, 319));
+    EXPECT_EQ(pages->geometry(), QRect(0, 0, 529, 355));
     const QStringList captions = {"Options", "Card Backs", "Color", "Sound"};
     const QStringList names = {"TabSheet1", "TabSheet2", "TabSheet3", "TabSheet4"};
     ASSERT_EQ(pages->count(), 4);

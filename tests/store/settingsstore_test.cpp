@@ -56,6 +56,7 @@ GameSettings EveryFieldChanged()
     s.OnlyWinnable = true;
     s.ShowVerdict = false;
     s.Zoom = 0;
+    s.Language = "fr";
     for (std::size_t n = 1; n <= SoundEventCount; ++n) {
         s.SoundName[n] = "sound" + std::to_string(n);
         s.SoundPath[n] = "/home/player/sounds " + std::to_string(n) + "/";
@@ -99,7 +100,7 @@ TEST_F(SettingsStoreTest, ANewPlayersSectionListsItsKeysInOrder)
               "Show Plays=1\nDraw Top=1\nSound=0\nPeek at All=1\nVolume=100\n"
               "Resume Game=1\nUndo Every Move=0\nStack Outlines=1\n"
               "Only Winnable=0\nShow Verdict=1\n"
-              "Zoom=100\nWidth=0\nHeight=0\nMaximized=0\n"
+              "Zoom=100\nWidth=0\nHeight=0\nMaximized=0\nLanguage=\n"
               "Sound1=\nPaths1=\nSound2=\nPaths2=\nSound3=\nPaths3=\nSound4=\nPaths4=\n"
               "Sound5=\nPaths5=\nSound6=\nPaths6=\nSound7=\nPaths7=\nSound8=\nPaths8=\n"
               "Sound9=\nPaths9=\nSound10=\nPaths10=\nSound11=\nPaths11=\nSound12=\nPaths12=\n"
@@ -140,6 +141,7 @@ TEST_F(SettingsStoreTest, ReadsNumbersAsTheFileRulesSay)
     EXPECT_FALSE(bare.OnlyWinnable) << "a file of the classic game deals every deal";
     EXPECT_TRUE(bare.ShowVerdict);
     EXPECT_EQ(bare.Zoom, 100) << "a file from before the zoom shows the classic table";
+    EXPECT_EQ(bare.Language, "") << "a file without a language follows the desktop's";
 }
 
 TEST_F(SettingsStoreTest, HistoryRowsWithoutGamesReadAsZeros)

@@ -12,6 +12,9 @@ int main(int argc, char** argv)
         const bool onX = BRACKWATER_TESTS_ON_X && !qEnvironmentVariableIsEmpty("DISPLAY");
         qputenv("QT_QPA_PLATFORM", onX ? "xcb" : "offscreen");
     }
+    // The tests read the English texts whatever the desktop's language; the
+    // tests of other languages choose theirs.
+    qputenv("LANGUAGE", "en");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

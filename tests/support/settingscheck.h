@@ -26,6 +26,7 @@ inline void ExpectSameSettings(const GameSettings& a, const GameSettings& b)
     EXPECT_EQ(a.StackOutlines, b.StackOutlines);
     EXPECT_EQ(a.OnlyWinnable, b.OnlyWinnable);
     EXPECT_EQ(a.ShowVerdict, b.ShowVerdict);
+    EXPECT_EQ(a.Language, b.Language);
     EXPECT_EQ(a.SoundName, b.SoundName);
     EXPECT_EQ(a.SoundPath, b.SoundPath);
     EXPECT_EQ(a.Zoom, b.Zoom);
