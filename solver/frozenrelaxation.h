@@ -27,8 +27,6 @@ public:
     // False only when proved: no line wins from the position.
     bool MayWin(const SolverPosition& p);
 
-    std::uint64_t Nodes() const { return nodes_; }
-
 private:
     struct Pile {
         std::uint8_t spot = 0;
@@ -60,7 +58,6 @@ private:
     std::array<CardCode, StackCount + 1> end_{};
     std::array<std::int8_t, StackCount + 1> step_{};
     PositionMemo memo_;
-    std::uint64_t nodes_ = 0;
     std::uint64_t callNodes_ = 0;
     bool aborted_ = false;
 };
