@@ -44,6 +44,7 @@ TStackOutline::TStackOutline(const GameSettings& settings, int stack, const TLab
     setObjectName(QStringLiteral("outline_Stack%1").arg(stack));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setGeometry(card.geometry());
+    classic_ = size();
     stackUnder(&card);
     GameState stacks;
     InitStacks(stacks);
@@ -70,14 +71,17 @@ void TStackOutline::paintEvent(QPaintEvent*)
         return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
+    // Drawn at the classic size and scaled with the table, like the cards.
+    painter.scale(qreal(width()) / classic_.width(), qreal(height()) / classic_.height());
+    const QRect r(QPoint(0, 0), classic_);
     const QColor ink = InkFor(ToQColor(settings_.StackColor));
     painter.setPen(QPen(ink, 1.5));
-    painter.drawRoundedRect(QRectF(rect()).adjusted(Inset, Inset, -Inset, -Inset), Corner, Corner);
+    painter.drawRoundedRect(QRectF(r).adjusted(Inset, Inset, -Inset, -Inset), Corner, Corner);
 
     painter.setFont(ArialFont(RankPixels, true));
-    painter.drawText(rect().adjusted(0, RankTop, 0, 0), Qt::AlignHCenter | Qt::AlignTop, rank_);
+    painter.drawText(r.adjusted(0, RankTop, 0, 0), Qt::AlignHCenter | Qt::AlignTop, rank_);
     QFont symbol = font();
     symbol.setPixelSize(SuitPixels);
     painter.setFont(symbol);
-    painter.drawText(rect().adjusted(0, RankPixels, 0, 0), Qt::AlignCenter, suit_);
+    painter.drawText(r.adjusted(0, RankPixels, 0, 0), Qt::AlignCenter, suit_);
 }

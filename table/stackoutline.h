@@ -36,4 +36,5 @@ private:
     const TLabel3d& label_;
     QString suit_;
     QString rank_;
+    QSize classic_;  // the size it was made at: a zoomed table draws it larger
 };

@@ -1,5 +1,7 @@
 #include "table/tableaccess.h"
 
+#include <QEvent>
+
 #include <QAccessible>
 #include <QTimer>
 #include <QWidget>
@@ -28,6 +30,7 @@ TTableAccess::TTableAccess(TCardTable& table, const GameSettings& settings)
     for (TLabel3d* label : table.findChildren<TLabel3d*>())
         label->SetPressable(label->objectName().startsWith(QLatin1String("lbl_Stack")));
     PlaceMark();
+    table.installEventFilter(this);
     connect(focus_, &TTableFocus::Changed, this, &TTableAccess::FocusChanged);
     connect(keys_, &TTableKeys::KeyUsed, this, [this] { ShowMark(true); });
     // The keys carry on from the place the mouse last pressed.
@@ -102,6 +105,14 @@ void TTableAccess::ShowMark(bool shown)
     if (shown)
         PlaceMark();
     mark_->setVisible(shown && focus_->CurrentWidget());
+}
+
+// A zoom resizes the table and moves every control: the mark goes with them.
+bool TTableAccess::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == &table_ && event->type() == QEvent::Resize)
+        PlaceMark();
+    return QObject::eventFilter(watched, event);
 }
 
 // Above every card, but under the peek display while it lasts.

@@ -36,6 +36,9 @@ public:
     void PlaysShown(int count);
     void EventHappened(SoundEvent event);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void FocusChanged();
     void ShowMark(bool shown);

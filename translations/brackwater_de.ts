@@ -273,15 +273,15 @@
     </message>
     <message>
         <source>This deal is not proven winnable</source>
-        <translation>Dieses Spiel ist nicht als gewinnbar bewiesen</translation>
+        <translation>Gewinn nicht bewiesen</translation>
     </message>
     <message>
         <source>This deal can be won</source>
-        <translation>Dieses Spiel kann gewonnen werden</translation>
+        <translation>Gewinnbar</translation>
     </message>
     <message>
         <source>This deal can no longer be won</source>
-        <translation>Dieses Spiel kann nicht mehr gewonnen werden</translation>
+        <translation>Nicht mehr gewinnbar</translation>
     </message>
     <message>
         <source>This deal can no longer be won.</source>

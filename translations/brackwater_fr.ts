@@ -273,15 +273,15 @@
     </message>
     <message>
         <source>This deal is not proven winnable</source>
-        <translation>Cette donne n’est pas prouvée gagnable</translation>
+        <translation>Gain non prouvé</translation>
     </message>
     <message>
         <source>This deal can be won</source>
-        <translation>Cette donne peut être gagnée</translation>
+        <translation>Donne gagnable</translation>
     </message>
     <message>
         <source>This deal can no longer be won</source>
-        <translation>Cette donne ne peut plus être gagnée</translation>
+        <translation>Donne plus gagnable</translation>
     </message>
     <message>
         <source>This deal can no longer be won.</source>
@@ -536,7 +536,7 @@
     </message>
     <message>
         <source> Only winnable deals</source>
-        <translation> Donnes gagnables seulement</translation>
+        <translation> Donnes gagnables</translation>
     </message>
     <message>
         <source> Resume game</source>

@@ -27,7 +27,7 @@ constexpr QPoint HistoryOkButton{378 + 34, 330 + 16};
 // default font under Xvfb.
 constexpr QPoint FileMenu{20, 8};
 constexpr QPoint HistoryMenu{127, 8};
-constexpr QPoint HelpMenu{337, 8};  // after Advice and View
+constexpr QPoint HelpMenu{319, 8};  // after Advice and View
 const QRect FileCaption{8, 2, 26, 14};
 
 QString MainTitle(const QString& playerName)

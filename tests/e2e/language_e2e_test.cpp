@@ -16,7 +16,7 @@ constexpr int DialogTimeoutMs = 10000;
 constexpr QPoint PlayerNameLine{27 + 10, 68 + 10};
 constexpr QPoint PlayerOkButton{235 + 34, 207 + 16};
 // The German menu bar's "Hilfe", measured on a screenshot of the program.
-constexpr QPoint GermanHelpMenu{284, 8};
+constexpr QPoint GermanHelpMenu{389, 8};  // after Tipps and Ansicht
 
 TEST(LanguageEndToEnd, AGermanDesktopGetsGermanWindowsMenusAndHelp)
 {

@@ -76,9 +76,10 @@ TEST_F(DialogKeysTest, OptionsDialogPageByPage)
     ASSERT_NE(pages, nullptr);
     options.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&options));
-    // Box by box, the left column before the right; the sound events row by row.
+    // Box by box, the left column before the right, then the rows under them;
+    // the sound events row by row.
     const char* const walks[] = {
-        "boxPlays boxPeek radEasy radPlaceTop radNone",
+        "boxPlays boxWinnable boxPeek radEasy radPlaceTop radNone boxResume boxOutlines cmbUndo cmb_Language",
         "card_Select1 card_select2 card_select3 card_select4 card_select5 card_select6 card_select7 card_select8 "
         "card_select9 card_select10 card_select11 card_select12",
         "btnAll btnStacks btnTable btnPlayPile btnStackCards btnDigitalBack btnDigitalFore",

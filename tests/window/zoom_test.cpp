@@ -45,7 +45,8 @@ protected:
     {
         std::map<QWidget*, QRect> places;
         for (QWidget* control : window->Table().findChildren<QWidget*>())
-            places[control] = control->geometry();
+            if (control->objectName() != QLatin1String("focusMark"))  // it follows the focused control, with a margin of its own
+                places[control] = control->geometry();
         return places;
     }
 
@@ -75,6 +76,9 @@ protected:
                 areas.push_back(scaled.adjusted(factor, factor, -factor, -factor));
             else if (qobject_cast<const QLabel*>(text) != nullptr)
                 areas.push_back(scaled.adjusted(-factor, -factor, factor, factor));
+            // An empty stack's outline is drawn, smoothed, at each size.
+            else if (text->objectName().startsWith(QLatin1String("outline_Stack")) && text->isVisible())
+                areas.push_back(scaled);
         }
         return areas;
     }
