@@ -124,6 +124,10 @@ TEST_F(PlayWaysTest, ADropOnEitherOfTwoStacksSettlesTheChoice)
     Drag(king, Card(QStringLiteral("card_Table1")));
     EXPECT_TRUE(king->isVisible()) << "dropped on the table, it is back";
     EXPECT_FALSE(State().Raised) << "a drop on the table chose nothing";
+    QTest::mouseClick(king, Qt::LeftButton);
+    ASSERT_TRUE(State().Raised);
+    Drag(king, Card(QStringLiteral("card_Table1")));
+    EXPECT_TRUE(State().Raised) << "the choice stays open";
 
     // The Aces stack is empty and hidden: its place, the label, takes the drop.
     Drag(king, StackPlace(AcesClubs));
