@@ -27,7 +27,9 @@ void TCardDrag::Watch(TCarddeck* card, CardGroup group)
 bool TCardDrag::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
-    if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease)
+    if (delivering_
+        || (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease
+            && type != QEvent::MouseButtonDblClick))
         return false;
     const auto& mouse = static_cast<const QMouseEvent&>(*event);
     if (IsDragging()) {
@@ -37,22 +39,50 @@ bool TCardDrag::eventFilter(QObject* watched, QEvent* event)
             Drop(mouse.globalPosition());
         return true;
     }
-    if (type == QEvent::MouseButtonPress && mouse.button() == Qt::LeftButton)
-        Press(qobject_cast<TCarddeck*>(watched), mouse);
-    else if (type == QEvent::MouseMove && pressed_.card != nullptr && (mouse.buttons() & Qt::LeftButton) != 0)
-        Move(mouse.globalPosition());
-    else if (type == QEvent::MouseButtonRelease)
-        pressed_ = {};
+    if (type == QEvent::MouseMove) {
+        if (pressed_.card != nullptr && (mouse.buttons() & Qt::LeftButton) != 0)
+            Move(mouse.globalPosition());
+        return false;
+    }
+    // A new left press means the release of a held one never came: forget it.
+    if (type == QEvent::MouseButtonPress && mouse.button() == Qt::LeftButton) {
+        held_ = false;
+        return Press(qobject_cast<TCarddeck*>(watched), mouse);
+    }
+    // A release, the second press of a double click or another button: the
+    // held press goes first, as it came, and no drag follows.
+    if (held_)
+        DeliverHeldPress();
+    pressed_ = {};
     return false;
 }
 
-void TCardDrag::Press(TCarddeck* card, const QMouseEvent& event)
+bool TCardDrag::Press(TCarddeck* card, const QMouseEvent& event)
 {
-    if (card == nullptr)
-        return;
-    pressed_ = {card, static_cast<CardGroup>(card->property("dragGroup").toInt())};
+    pressed_ = {};
+    if (card == nullptr || !CanDrag)
+        return false;
+    const auto group = static_cast<CardGroup>(card->property("dragGroup").toInt());
+    if (!CanDrag(group, card->Tag()))
+        return false;
+    pressed_ = {card, group};
     pressAt_ = event.globalPosition();
     grabOffset_ = event.position().toPoint();
+    pressModifiers_ = event.modifiers();
+    held_ = true;
+    return true;
+}
+
+void TCardDrag::DeliverHeldPress()
+{
+    held_ = false;
+    if (pressed_.card == nullptr)
+        return;
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(grabOffset_), pressAt_, Qt::LeftButton, Qt::LeftButton,
+                      pressModifiers_);
+    delivering_ = true;
+    QCoreApplication::sendEvent(pressed_.card, &press);
+    delivering_ = false;
 }
 
 void TCardDrag::Move(const QPointF& global)
@@ -61,9 +91,12 @@ void TCardDrag::Move(const QPointF& global)
         if ((global - pressAt_).manhattanLength() < QApplication::startDragDistance())
             return;
         if (!pressed_.card->isVisible() || !CanDrag || !CanDrag(pressed_.group, pressed_.card->Tag())) {
+            if (held_)
+                DeliverHeldPress();
             pressed_ = {};
             return;
         }
+        held_ = false;  // the press was the start of the drag, not a click
         Start();
     }
     floating_->move(table_.mapFromGlobal(global).toPoint() - grabOffset_);

@@ -14,13 +14,15 @@ class QWidget;
 class TCarddeck;
 class TLabel3d;
 
-// Dragging a card of the spots or the fan onto a stack. A press that has
-// moved QApplication::startDragDistance() away starts a drag when the host
-// allows that card (`CanDrag`); a floating picture of the card then follows
-// the pointer, the card's own place is left empty, and on release the drag
-// reports which stack it was dropped on (0 for none). The game's answer
-// comes through the view as for any move; a card the game does not take
-// simply shows again in its place.
+// Dragging a card of the spots or the fan onto a stack. A left press on a
+// card the host allows (`CanDrag`) is held back: once the pointer has moved
+// QApplication::startDragDistance() away, a floating picture of the card
+// follows it, the card's own place is left empty, and on release the drag
+// reports which stack it was dropped on (0 for none). Released before that,
+// the held press reaches the card after all, just ahead of the release, so a
+// click plays as it always did. Other presses pass at once. The game's
+// answer comes through the view as for any move; a card the game does not
+// take simply shows again in its place.
 class TCardDrag final : public QObject {
     Q_OBJECT
 
@@ -48,7 +50,8 @@ private:
     };
 
     void Watch(TCarddeck* card, CardGroup group);
-    void Press(TCarddeck* card, const QMouseEvent& event);
+    bool Press(TCarddeck* card, const QMouseEvent& event);
+    void DeliverHeldPress();
     void Move(const QPointF& global);
     void Drop(const QPointF& global);
     void Start();
@@ -59,5 +62,8 @@ private:
     Source pressed_;
     QPointF pressAt_;       // global
     QPoint grabOffset_;     // where on the card it was taken
+    Qt::KeyboardModifiers pressModifiers_;
+    bool held_ = false;        // the press has not reached the card yet
+    bool delivering_ = false;  // lets the held press through the filter
     TCarddeck* floating_ = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "window/movecommands.h"
 
+#include <algorithm>
 #include <utility>
 
 #include <QAction>
@@ -31,20 +32,50 @@ TMoveCommands::TMoveCommands(Game& game, const GameSettings& settings, TMainMenu
     Update();
 }
 
+// A card some stack wants, or the one raised for the two-stack choice.
 bool TMoveCommands::CanDrag(CardGroup group, int index) const
+{
+    if (!acceptsInput_() || playingOut_)
+        return false;
+    if (IsRaised(group, index))
+        return true;
+    const GameState& s = game_.State();
+    const CardCode card = CardAt(group, index);
+    return card != NoCard && std::find(s.StackNext.begin() + 1, s.StackNext.end(), card) != s.StackNext.end();
+}
+
+bool TMoveCommands::IsRaised(CardGroup group, int index) const
 {
     const GameState& s = game_.State();
     const SelectionKind kind = group == CardGroup::PlayPile ? SelectionKind::PlayPile : SelectionKind::Table;
-    return acceptsInput_() && !playingOut_ && s.Raised && s.SelKind == kind && s.SelPos == index;
+    return s.Raised && s.SelKind == kind && s.SelPos == index;
 }
 
-// Dropped anywhere but on a stack that wants it, the card stays raised and
-// the choice stays open, as before the drag.
+CardCode TMoveCommands::CardAt(CardGroup group, int index) const
+{
+    const GameState& s = game_.State();
+    if (group == CardGroup::PlayPile)
+        return index >= 1 && index <= s.PlayCount ? s.PlayPile[index] : NoCard;
+    if (index < 1 || index > SpotCount || index == s.ActiveSpot)
+        return NoCard;
+    return s.TablePile[index][s.TableCount[index]];
+}
+
+// Dropped on a stack that wants it, the card is chosen as by a click and, if
+// it waits raised for the choice, sent to that stack. Dropped anywhere else
+// nothing is played; a card raised before the drag stays raised.
 void TMoveCommands::Drop(CardGroup group, int index, int stack)
 {
-    if (stack == 0 || !CanDrag(group, index))
+    if (stack == 0 || !CanDrag(group, index) || CardAt(group, index) != game_.State().StackNext[stack])
         return;
-    game_.PlayToStack(stack);
+    if (!IsRaised(group, index)) {
+        if (group == CardGroup::PlayPile)
+            game_.SelectPlayPileCard(index);
+        else
+            game_.SelectTableCard(index);
+    }
+    if (game_.State().Raised)
+        game_.PlayToStack(stack);
     stepDone_();
 }
 

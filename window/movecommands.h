@@ -13,10 +13,10 @@ class TCardTable;
 class TMainMenus;
 
 // Redo, Play Out and the drop of a dragged card: the ways of moving beside
-// clicks and Undo. Play Out is also a double click on the bare table. A card
-// can be dragged while it waits raised for the choice between two stacks
-// (a card one stack wants goes there at the press), and dropping it on one
-// of them plays it there.
+// clicks and Undo. Play Out is also a double click on the bare table. Any
+// card a stack wants can be dragged, and so can the card raised for the
+// choice between two stacks; dropping it on a stack that wants it plays it
+// there.
 class TMoveCommands final : public QObject {
     Q_OBJECT
 
@@ -45,6 +45,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The card shown at that place of the spots or the fan, NoCard if none.
+    CardCode CardAt(CardGroup group, int index) const;
+    bool IsRaised(CardGroup group, int index) const;
+
     Game& game_;
     const GameSettings& settings_;
     TMainMenus& menus_;

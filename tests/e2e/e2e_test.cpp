@@ -255,16 +255,17 @@ TEST_F(EndToEndTest, ACardTwoStacksWantIsDraggedToTheOneThePlayerChooses)
     const int aces = full.clicks[choice].index;
     const int kings = aces - KingsStacks;  // the same suit's Kings stack
 
+    // The card is dragged straight from its place, not raised by a click first.
     StartAndChoose(Player);
     GamePlan upToTheChoice;
-    upToTheChoice.clicks.assign(full.clicks.begin(), full.clicks.begin() + static_cast<std::ptrdiff_t>(choice));
+    upToTheChoice.clicks.assign(full.clicks.begin(), full.clicks.begin() + static_cast<std::ptrdiff_t>(choice - 1));
     PlayWholeGame(upToTheChoice);
     std::this_thread::sleep_for(std::chrono::milliseconds(5 * ClickPauseMs));
     const std::string before = Saved("Game Stacks");
     ASSERT_EQ(StackWants(before, kings), StackWants(before, aces)) << before;
 
-    const PlannedClick raised = full.clicks[choice - 1];
-    x.Drag(screen.ScreenPointOf(ClientPointOf(raised)),
+    const PlannedClick card = full.clicks[choice - 1];
+    x.Drag(screen.ScreenPointOf(ClientPointOf(card)),
            screen.ScreenPointOf(ClientPointOf({PlannedClick::Target::Stack, kings, 0})));
     std::this_thread::sleep_for(std::chrono::milliseconds(5 * ClickPauseMs));
     const std::string after = Saved("Game Stacks");

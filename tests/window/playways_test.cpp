@@ -48,19 +48,19 @@ protected:
                           buttons, Qt::NoModifier);
         QApplication::sendEvent(target, &event);
     }
-    void DragKingOfClubsTo(QWidget* target)
+    TCarddeck* Dragged() const { return window->findChild<TCarddeck*>(QStringLiteral("card_Dragged")); }
+    void Drag(TCarddeck* card, QWidget* target)
     {
-        TCarddeck* king = Card(QStringLiteral("card_Table4"));
-        Send(king, QEvent::MouseButtonPress, {30, 40}, Qt::LeftButton);
-        ASSERT_TRUE(State().Raised) << "both clubs stacks want the King";
-        Send(king, QEvent::MouseMove, {30 + QApplication::startDragDistance() + 2, 40}, Qt::LeftButton);
-        ASSERT_NE(window->findChild<TCarddeck*>(QStringLiteral("card_Dragged")), nullptr) << "no drag started";
-        EXPECT_FALSE(king->isVisible()) << "the card left its place";
-        const QPoint over = king->mapFromGlobal(target->mapToGlobal(target->rect().center()));
-        Send(king, QEvent::MouseMove, over, Qt::LeftButton);
-        Send(king, QEvent::MouseButtonRelease, over, Qt::NoButton);
-        EXPECT_EQ(window->findChild<TCarddeck*>(QStringLiteral("card_Dragged")), nullptr);
+        Send(card, QEvent::MouseButtonPress, {30, 40}, Qt::LeftButton);
+        Send(card, QEvent::MouseMove, {30 + QApplication::startDragDistance() + 2, 40}, Qt::LeftButton);
+        ASSERT_NE(Dragged(), nullptr) << "no drag started";
+        EXPECT_FALSE(card->isVisible()) << "the card left its place";
+        const QPoint over = card->mapFromGlobal(target->mapToGlobal(target->rect().center()));
+        Send(card, QEvent::MouseMove, over, Qt::LeftButton);
+        Send(card, QEvent::MouseButtonRelease, over, Qt::NoButton);
+        EXPECT_EQ(Dragged(), nullptr);
     }
+    TLabel3d* StackPlace(int stack) const { return Find<TLabel3d>(QStringLiteral("lbl_Stack%1").arg(stack)); }
 
     WindowParts parts{"PlumbLine"};
     GameSettings& settings = parts.player.Settings;
@@ -92,28 +92,61 @@ TEST_F(PlayWaysTest, RedoAnswersBothKeysOnlyWhenEveryMoveIsUndone)
     EXPECT_FALSE(redo->isEnabled());
 }
 
-TEST_F(PlayWaysTest, ADraggedCardGoesToTheStackItIsDroppedOnOrBackToItsPlace)
+TEST_F(PlayWaysTest, ACardOneStackWantsPlaysOnlyWhenDroppedOnThatStack)
+{
+    TCarddeck* king = Card(QStringLiteral("card_Table4"));
+    Drag(king, Card(QStringLiteral("card_Table1")));
+    EXPECT_TRUE(king->isVisible()) << "dropped on the table, it is back";
+    Drag(king, StackPlace(AcesClubs));
+    EXPECT_TRUE(king->isVisible()) << "dropped on a stack that does not want it, it is back";
+    EXPECT_EQ(State().StackNext[KingsClubs], KingOfClubs);
+    EXPECT_FALSE(State().Raised);
+    EXPECT_FALSE(Find<QAction>(QStringLiteral("mnu_Undo"))->isEnabled()) << "a drop that played nothing was recorded";
+
+    Drag(king, StackPlace(KingsClubs));
+    EXPECT_EQ(State().StackNext[KingsClubs], KingOfClubs - 1);
+    EXPECT_TRUE(Find<QAction>(QStringLiteral("mnu_Undo"))->isEnabled());
+
+    // The card just drawn, when a stack wants it, is dragged from the fan.
+    QTest::mouseClick(Card(QStringLiteral("card_Drawpile")), Qt::LeftButton);
+    const int top = State().PlayCount;
+    const CardCode drawn = State().PlayPile[top];
+    window->GameEngine().Arrange([drawn](GameState& s) { s.StackNext[AcesClubs] = drawn; });
+    Drag(Card(QStringLiteral("card_playpile%1").arg(top)), StackPlace(AcesClubs));
+    EXPECT_EQ(State().PlayCount, top - 1);
+    EXPECT_NE(State().StackNext[AcesClubs], drawn);
+}
+
+TEST_F(PlayWaysTest, ADropOnEitherOfTwoStacksSettlesTheChoice)
 {
     window->GameEngine().Arrange([](GameState& s) { s.StackNext[AcesClubs] = KingOfClubs; });
-    DragKingOfClubsTo(Card(QStringLiteral("card_Table1")));
-    EXPECT_TRUE(Card(QStringLiteral("card_Table4"))->isVisible()) << "dropped on the table, it is back";
-    EXPECT_EQ(State().StackNext[AcesClubs], KingOfClubs);
+    TCarddeck* king = Card(QStringLiteral("card_Table4"));
+    Drag(king, Card(QStringLiteral("card_Table1")));
+    EXPECT_TRUE(king->isVisible()) << "dropped on the table, it is back";
+    EXPECT_FALSE(State().Raised) << "a drop on the table chose nothing";
+    QTest::mouseClick(king, Qt::LeftButton);
+    ASSERT_TRUE(State().Raised);
+    Drag(king, Card(QStringLiteral("card_Table1")));
     EXPECT_TRUE(State().Raised) << "the choice stays open";
 
     // The Aces stack is empty and hidden: its place, the label, takes the drop.
-    QTest::mouseClick(Card(QStringLiteral("card_Table1")), Qt::LeftButton);  // lowers the King
-    DragKingOfClubsTo(Find<TLabel3d>(QStringLiteral("lbl_Stack5")));
+    Drag(king, StackPlace(AcesClubs));
     EXPECT_EQ(State().StackNext[AcesClubs], NoCard) << "the King completed the Aces clubs";
     EXPECT_EQ(State().StackNext[KingsClubs], KingOfClubs) << "the Kings clubs still wait for theirs";
 }
 
-TEST_F(PlayWaysTest, APressThatPlaysAtOnceStartsNoDrag)
+TEST_F(PlayWaysTest, AClickStillPlaysAndARightPressStillPeeksAtOnce)
 {
     TCarddeck* king = Card(QStringLiteral("card_Table4"));
+    QTest::mousePress(king, Qt::RightButton);
+    EXPECT_EQ(State().PeekSpot, TableKingOfClubs);
+    QTest::mouseRelease(king, Qt::RightButton);
+
+    // A press that moves less than a drag needs is a click.
     Send(king, QEvent::MouseButtonPress, {30, 40}, Qt::LeftButton);
-    Send(king, QEvent::MouseMove, {60, 80}, Qt::LeftButton);
-    EXPECT_EQ(window->findChild<TCarddeck*>(QStringLiteral("card_Dragged")), nullptr);
-    Send(king, QEvent::MouseButtonRelease, {60, 80}, Qt::NoButton);
+    Send(king, QEvent::MouseMove, {31, 41}, Qt::LeftButton);
+    Send(king, QEvent::MouseButtonRelease, {31, 41}, Qt::NoButton);
+    EXPECT_EQ(Dragged(), nullptr);
     EXPECT_EQ(State().StackNext[KingsClubs], KingOfClubs - 1);
 }
 
