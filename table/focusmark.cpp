@@ -1,7 +1,8 @@
 #include "table/focusmark.h"
 
 #include <QPainter>
-#include <QPen>
+
+#include "controls/focusframe.h"
 
 namespace {
 
@@ -31,11 +32,5 @@ void TFocusMark::Surround(const QRect& rect)
 void TFocusMark::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    const QRectF frame = QRectF(rect()).adjusted(DarkWidth / 2.0, DarkWidth / 2.0, -DarkWidth / 2.0, -DarkWidth / 2.0);
-    painter.setPen(QPen(Qt::black, DarkWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    painter.drawRect(frame);
-    QPen light(Qt::white, LightWidth, Qt::CustomDashLine, Qt::FlatCap, Qt::MiterJoin);
-    light.setDashPattern({DashLength, DashLength});
-    painter.setPen(light);
-    painter.drawRect(frame);
+    PaintFocusFrame(painter, *this, {DarkWidth, LightWidth, DashLength});
 }
