@@ -54,7 +54,7 @@ bool FrozenRelaxation::MayWin(const SolverPosition& p)
         s.freeCopies[card] = static_cast<std::uint8_t>(Needing(s, card));
     const std::uint16_t toDraw = ranksToDraw_[static_cast<std::size_t>(p.DrawCount())];
     for (int spot = 1; spot <= SpotCount; ++spot) {
-        if (spot == p.ActiveSpot() || (toDraw & 1u << spot) || p.Count(spot) == 0)
+        if (spot == p.ActiveSpot() || (toDraw & 1u << spot) || p.Count(spot) == 0 || p.Unturned(spot))
             continue;
         Pile& pile = s.piles[static_cast<std::size_t>(s.pileCount++)];
         pile.spot = static_cast<std::uint8_t>(spot);

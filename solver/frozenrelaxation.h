@@ -11,9 +11,10 @@
 // is decided in microseconds: the search asks it before every position and
 // drops the position when even this game is lost.
 //
-// A spot is frozen when it is not the fanned spot and no card of its rank is
-// left to draw: nothing can be put on it or fan it again, so its order is
-// fixed for good and its cards can only leave from the top. Every other card
+// A spot is frozen when it is not the fanned spot, no card of its rank is
+// left to draw and its turn is settled: nothing can be put on it or fan it
+// again, so its order is fixed for good and its cards can only leave from
+// the top. (An unturned pile's cards are taken as free here.) Every other card
 // (still to draw, in the fan, on a spot that will be fanned again) is here
 // taken as free: playable whenever a stack wants it. Any line of the real game
 // plays frozen cards top first and stacks in sequence, so it is a line of this

@@ -2,6 +2,15 @@
 
 #include <algorithm>
 
+namespace {
+
+std::uint16_t Bit(int place)
+{
+    return static_cast<std::uint16_t>(1u << place);
+}
+
+}  // namespace
+
 SolverPosition SolverPosition::FromState(const GameState& state)
 {
     SolverPosition p;
@@ -12,6 +21,7 @@ SolverPosition SolverPosition::FromState(const GameState& state)
         p.count_[spot] = static_cast<std::uint8_t>(count);
         for (int k = 0; k < count; ++k)
             p.pile_[spot][k] = fanned ? state.PlayPile[k + 1] : state.TablePile[spot][k + 1];
+        p.tops_[spot] = p.TopOnly(spot);
     }
     for (int stack = 1; stack <= StackCount; ++stack) {
         p.next_[stack] = state.StackNext[stack];
@@ -19,6 +29,7 @@ SolverPosition SolverPosition::FromState(const GameState& state)
         p.step_[stack] = static_cast<std::int8_t>(state.StackStep[stack]);
     }
     p.drawCount_ = static_cast<std::uint8_t>(std::max(0, state.DrawCount));
+    p.nextDraw_ = p.drawCount_ ? state.DrawPile[p.drawCount_] : NoCard;
     p.cardsLeft_ = state.CardsLeft;
     p.shiftAvailable_ = state.ShiftShown;
     return p;
@@ -37,49 +48,118 @@ int SolverPosition::StacksWanting(CardCode card) const
     return static_cast<int>(std::count(next_.begin() + 1, next_.end(), card));
 }
 
+CardCode SolverPosition::Moved(const SolverMove& move) const
+{
+    if (move.kind == SolverMove::Kind::Table)
+        return pile_[move.from][move.top];
+    return move.kind == SolverMove::Kind::Fan ? pile_[active_][move.from - 1] : NoCard;
+}
+
+bool SolverPosition::TwoStacksWant(const SolverMove& move) const
+{
+    return move.kind != SolverMove::Kind::Draw && StacksWanting(Moved(move)) == 2;
+}
+
 void SolverPosition::LegalMoves(const SolverRules& rules, std::vector<SolverMove>& out) const
 {
-    using Kind = SolverMove::Kind;
     out.clear();
+    AddPlays(out);
+    for (const SolverMove& move : out) {
+        if (Forced(move)) {
+            out.assign(1, move);
+            return;
+        }
+    }
+    AddDraws(rules, out);
+}
+
+void SolverPosition::AddPlays(std::vector<SolverMove>& out) const
+{
+    using Kind = SolverMove::Kind;
     for (int stack = 1; stack <= StackCount; ++stack) {
         const CardCode wanted = next_[stack];
         if (wanted == NoCard)
             continue;
+        const auto s = static_cast<std::uint8_t>(stack);
         for (int spot = 1; spot <= SpotCount; ++spot) {
-            if (spot != active_ && Top(spot) == wanted)
-                out.push_back({Kind::Table, static_cast<std::uint8_t>(spot), static_cast<std::uint8_t>(stack), 0});
+            if (spot == active_)
+                continue;
+            for (int k = count_[spot] - 1; k >= 0; --k) {
+                if (MayTop(spot, k) && pile_[spot][k] == wanted)
+                    out.push_back({Kind::Table, static_cast<std::uint8_t>(spot), s, static_cast<std::uint8_t>(k)});
+            }
         }
-        if (active_ == 0)
-            continue;
-        for (int k = 0; k < count_[active_]; ++k) {
+        for (int k = 0; active_ && k < count_[active_]; ++k) {
             if (pile_[active_][k] == wanted)
-                out.push_back({Kind::Fan, static_cast<std::uint8_t>(k + 1), static_cast<std::uint8_t>(stack), 0});
+                out.push_back({Kind::Fan, static_cast<std::uint8_t>(k + 1), s, 0});
         }
     }
-    if (const auto forced = ForcedPlay(out)) {
-        out.assign(1, *forced);
-        return;
+}
+
+// The places of the fan that may be on top once the next draw gathers it:
+// on Easy any, as the fan turns freely; on Hard the top and, while the fan's
+// one shift is unspent, the card under it (a left shift) or the bottom card
+// (a right shift). Shifting earlier, between plays, reaches no other order: a
+// shift moves the top one card along the ring of cards, and a play of the top
+// card moves it one along as well, so the top stays within one card of where
+// no shift would leave it.
+std::uint16_t SolverPosition::GatheredTops(const SolverRules& rules) const
+{
+    const int n = count_[active_];
+    if (n < 2)
+        return TopOnly(active_);
+    if (!rules.Hard)
+        return static_cast<std::uint16_t>(Bit(n) - 1);
+    return shiftAvailable_ ? static_cast<std::uint16_t>(Bit(n - 1) | Bit(n - 2) | Bit(0)) : Bit(n - 1);
+}
+
+namespace {
+
+// The rotation of a ring of codes that sorts first: every turn of a ring gets
+// the same.
+template <std::size_t N>
+std::array<CardCode, N> LeastRotation(std::array<CardCode, N> codes, int n)
+{
+    std::array<CardCode, N> best = codes;
+    for (int t = 1; t < n; ++t) {
+        std::rotate(codes.begin(), codes.begin() + 1, codes.begin() + n);
+        if (std::lexicographical_compare(codes.begin(), codes.begin() + n, best.begin(), best.begin() + n))
+            best = codes;
     }
+    return best;
+}
+
+}  // namespace
+
+// One draw for each place of the drawn card's spot that may be on top when
+// it lands, leaving out places that give the same fan: on Easy the fan's
+// order does not matter, only its ring of cards.
+void SolverPosition::AddDraws(const SolverRules& rules, std::vector<SolverMove>& out) const
+{
     if (drawCount_ == 0)
-        return;  // the fan never goes back to the table, so turning it changes nothing
-    const int fan = active_ ? count_[active_] : 0;
-    out.push_back({Kind::Draw, 0, 0, 0});
-    if (!shiftAvailable_ || fan < 2)
         return;
-    if (rules.Hard) {
-        out.push_back({Kind::ShiftLeft, 0, 0, 0});
-        if (fan > 2)  // with two cards both directions give the same order
-            out.push_back({Kind::ShiftRight, 0, 0, 0});
+    const int spot = RankOf(nextDraw_);
+    const int n = count_[spot];
+    const std::uint16_t tops = spot == active_ ? GatheredTops(rules) : tops_[spot];
+    if (n < 2 || tops == TopOnly(spot)) {
+        out.push_back({SolverMove::Kind::Draw, 0, 0, static_cast<std::uint8_t>(std::max(0, n - 1))});
         return;
     }
-    // Easy: every turn of the fan is one move away, so only the turn it has
-    // when the next draw gathers it back matters.
-    const auto& cards = pile_[active_];
-    for (int turns = 1; turns < fan; ++turns) {
-        if (!std::equal(cards.begin(), cards.begin() + fan - turns, cards.begin() + turns))
-            out.push_back({Kind::Draw, 0, 0, static_cast<std::uint8_t>(turns)});
-        else
-            break;  // a periodic fan repeats itself from here on
+    std::vector<std::array<CardCode, PileSlots + 1>> fans;
+    for (int k = n - 1; k >= 0; --k) {
+        if (!((tops >> k) & 1u))
+            continue;
+        std::array<CardCode, PileSlots + 1> fan{};
+        std::rotate_copy(pile_[spot].begin(), pile_[spot].begin() + k + 1, pile_[spot].begin() + n, fan.begin());
+        fan[static_cast<std::size_t>(n)] = nextDraw_;  // either end: a turn apart, and Easy looks no further
+        if (!rules.Hard)
+            fan = LeastRotation(fan, n + 1);
+        else if (!rules.DrawTop)
+            std::rotate(fan.begin(), fan.begin() + n, fan.begin() + n + 1);
+        if (std::find(fans.begin(), fans.end(), fan) != fans.end())
+            continue;
+        fans.push_back(fan);
+        out.push_back({SolverMove::Kind::Draw, 0, 0, static_cast<std::uint8_t>(k)});
     }
 }
 
@@ -96,22 +176,20 @@ bool SolverPosition::OtherCopyPlayed(int stack, CardCode card) const
 // a card whose other copy is already on the other stack, every winning line
 // plays this copy to this stack at some point; playing it now changes only
 // that the card is missing earlier from its pile, and every later move of
-// that line stays possible: tops stay tops, a draw lands the same, and a turn
-// of the fan either is the same turn without the card or, when the card was
-// the one turned round, is no longer needed (which only leaves a Hard fan an
-// unused turn). The same holds when both stacks want a card and both copies
-// can be played now: both go, in either order.
-std::optional<SolverMove> SolverPosition::ForcedPlay(const std::vector<SolverMove>& plays) const
+// that line stays possible: tops stay tops, a draw lands the same, and the
+// places the fan may be turned to when gathered are the same without the card.
+// The same holds when both stacks want a card and both copies can be played
+// now: both go, in either order. A card of an unturned pile is never forced:
+// taking it settles the pile's turn, which is a choice.
+bool SolverPosition::Forced(const SolverMove& move) const
 {
-    for (const SolverMove& move : plays) {
-        const CardCode card = move.kind == SolverMove::Kind::Table ? Top(move.from) : pile_[active_][move.from - 1];
-        const int wanting = StacksWanting(card);
-        if (wanting == 1 && OtherCopyPlayed(move.stack, card))
-            return move;
-        if (wanting == 2 && AccessibleCopies(card) == 2)
-            return move;
-    }
-    return std::nullopt;
+    if (move.kind == SolverMove::Kind::Table && Unturned(move.from))
+        return false;
+    const CardCode card = Moved(move);
+    const int wanting = StacksWanting(card);
+    if (wanting == 1)
+        return OtherCopyPlayed(move.stack, card);
+    return AccessibleCopies(card) == 2;
 }
 
 int SolverPosition::AccessibleCopies(CardCode card) const
@@ -120,17 +198,18 @@ int SolverPosition::AccessibleCopies(CardCode card) const
     for (int spot = 1; spot <= SpotCount; ++spot) {
         if (spot == active_)
             copies += static_cast<int>(std::count(pile_[spot].begin(), pile_[spot].begin() + count_[spot], card));
-        else if (Top(spot) == card)
+        else if (!Unturned(spot) && count_[spot] && pile_[spot][count_[spot] - 1] == card)
             copies += 1;
     }
     return copies;
 }
 
-void SolverPosition::Rotate(int spot, int turnsLeft)
+// Turns a pile so that the card at the place is on top.
+void SolverPosition::TurnToTop(int spot, int place)
 {
     auto first = pile_[spot].begin();
-    auto end = first + count_[spot];
-    std::rotate(first, end - turnsLeft, end);  // each left shift moves the top card to the far left
+    std::rotate(first, first + place + 1, first + count_[spot]);
+    tops_[spot] = TopOnly(spot);
 }
 
 void SolverPosition::RemoveFromSpot(int spot, int place)
@@ -139,6 +218,7 @@ void SolverPosition::RemoveFromSpot(int spot, int place)
     std::copy(cards.begin() + place + 1, cards.begin() + count_[spot], cards.begin() + place);
     count_[spot] -= 1;
     cards[count_[spot]] = NoCard;
+    tops_[spot] = TopOnly(spot);
 }
 
 void SolverPosition::PlayToStack(int stack)
@@ -155,29 +235,23 @@ void SolverPosition::Apply(const SolverMove& move, const SolverRules& rules, con
     using Kind = SolverMove::Kind;
     switch (move.kind) {
     case Kind::Table:
+        TurnToTop(move.from, move.top);
         RemoveFromSpot(move.from, count_[move.from] - 1);
         PlayToStack(move.stack);
         break;
     case Kind::Fan:
         RemoveFromSpot(active_, move.from - 1);
-        if (count_[active_] < 2)
-            shiftAvailable_ = false;
         PlayToStack(move.stack);
         break;
-    case Kind::ShiftLeft:
-    case Kind::ShiftRight: {
-        const int n = count_[active_];
-        Rotate(active_, move.kind == Kind::ShiftLeft ? 1 : n - 1);
-        if (rules.Hard)
-            shiftAvailable_ = false;
-        break;
-    }
     case Kind::Draw: {
-        if (move.turnsLeft)
-            Rotate(active_, move.turnsLeft);
-        const CardCode card = drawPile[drawCount_ - 1];
+        if (active_)
+            tops_[active_] = GatheredTops(rules);
+        const CardCode card = drawPile[drawCount_ - 1u];
         drawCount_ -= 1;
+        nextDraw_ = drawCount_ ? drawPile[drawCount_ - 1u] : NoCard;
         active_ = static_cast<std::uint8_t>(RankOf(card));
+        if (count_[active_])
+            TurnToTop(active_, move.top);
         auto& cards = pile_[active_];
         const int n = count_[active_]++;
         if (rules.DrawTop) {
@@ -186,6 +260,7 @@ void SolverPosition::Apply(const SolverMove& move, const SolverRules& rules, con
             std::copy_backward(cards.begin(), cards.begin() + n, cards.begin() + n + 1);
             cards[0] = card;
         }
+        tops_[active_] = TopOnly(active_);
         shiftAvailable_ = count_[active_] >= 2;
         break;
     }
@@ -201,21 +276,12 @@ std::uint64_t Mix(std::uint64_t h, std::uint64_t v)
     return h ^ (h >> 31);
 }
 
-// The rotation of a fan that sorts first: every turn of it hashes the same.
-std::array<CardCode, PileSlots> LeastRotation(const std::array<CardCode, PileSlots>& cards, int n)
-{
-    std::array<CardCode, PileSlots> best = cards;
-    std::array<CardCode, PileSlots> turned = cards;
-    for (int t = 1; t < n; ++t) {
-        std::rotate(turned.begin(), turned.begin() + 1, turned.begin() + n);
-        if (std::lexicographical_compare(turned.begin(), turned.begin() + n, best.begin(), best.begin() + n))
-            best = turned;
-    }
-    return best;
-}
-
 }  // namespace
 
+// Folded together: a fan with no draw left is only a set of playable cards;
+// an Easy fan is only its ring, as it may be turned to any place before it
+// goes back; an unturned pile is its ring with the places that may be on top,
+// whichever card the ring starts at.
 std::uint64_t SolverPosition::Key(const SolverRules& rules) const
 {
     std::uint64_t h = Mix(0, static_cast<std::uint64_t>(drawCount_) << 8 | active_);
@@ -224,17 +290,21 @@ std::uint64_t SolverPosition::Key(const SolverRules& rules) const
     for (int spot = 1; spot <= SpotCount; ++spot) {
         const int n = count_[spot];
         std::array<CardCode, PileSlots> cards = pile_[spot];
-        bool flag = false;
+        std::uint64_t flag = 0;
         if (spot == active_ && n >= 2) {
-            if (drawCount_ == 0) {
-                std::sort(cards.begin(), cards.begin() + n);  // no draw left: the fan is only a set of playable cards
-            } else {
-                flag = shiftAvailable_;
-                if (flag && !rules.Hard)
-                    cards = LeastRotation(cards, n);  // Easy turns the fan freely until it goes back
-            }
+            if (drawCount_ == 0)
+                std::sort(cards.begin(), cards.begin() + n);
+            else if (!rules.Hard)
+                cards = LeastRotation(cards, n);
+            else
+                flag = shiftAvailable_ ? 1 : 0;
+        } else if (Unturned(spot)) {
+            for (int k = 0; k < n; ++k)
+                cards[k] = static_cast<CardCode>(cards[k] | (MayTop(spot, k) ? 0x40 : 0));
+            cards = LeastRotation(cards, n);
+            flag = 2;
         }
-        std::uint64_t word = static_cast<std::uint64_t>(n) | static_cast<std::uint64_t>(flag) << 7;
+        std::uint64_t word = static_cast<std::uint64_t>(n) | flag << 6;
         int filled = 1;
         for (int k = 0; k < n; ++k) {
             word |= static_cast<std::uint64_t>(cards[k]) << (8 * filled);
@@ -247,37 +317,4 @@ std::uint64_t SolverPosition::Key(const SolverRules& rules) const
         h = Mix(h, word);
     }
     return h;
-}
-
-std::vector<std::string> SolverPosition::Clicks(const SolverMove& move) const
-{
-    using Kind = SolverMove::Kind;
-    std::vector<std::string> clicks;
-    switch (move.kind) {
-    case Kind::Table:
-    case Kind::Fan: {
-        const CardCode card = move.kind == Kind::Table ? Top(move.from) : pile_[active_][move.from - 1];
-        clicks.push_back((move.kind == Kind::Table ? "T" : "P") + std::to_string(move.from));
-        if (StacksWanting(card) == 2)
-            clicks.push_back("S" + std::to_string(move.stack));
-        break;
-    }
-    case Kind::ShiftLeft:
-        clicks.emplace_back("L");
-        break;
-    case Kind::ShiftRight:
-        clicks.emplace_back("R");
-        break;
-    case Kind::Draw: {
-        const int n = active_ ? count_[active_] : 0;
-        const int left = move.turnsLeft;
-        if (left * 2 <= n)
-            clicks.insert(clicks.end(), static_cast<std::size_t>(left), "L");
-        else
-            clicks.insert(clicks.end(), static_cast<std::size_t>(n - left), "R");
-        clicks.emplace_back("D");
-        break;
-    }
-    }
-    return clicks;
 }

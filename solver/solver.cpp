@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "solver/frozenrelaxation.h"
+#include "solver/lineclicks.h"
 #include "solver/position.h"
 #include "solver/positionmemo.h"
 
@@ -27,39 +28,19 @@ int Distance(const SolverPosition& p, CardCode card)
     return best;
 }
 
-// The card that ends on top of the fan's spot once the move is made and the
-// next draw gathers the fan back.
-CardCode TopAfter(const SolverPosition& p, const SolverMove& move)
-{
-    const int spot = p.ActiveSpot();
-    const int n = spot ? p.Count(spot) : 0;
-    if (n == 0)
-        return NoCard;
-    switch (move.kind) {
-    case SolverMove::Kind::ShiftLeft:
-        return p.Card(spot, n - 2);
-    case SolverMove::Kind::ShiftRight:
-        return p.Card(spot, 0);
-    default:
-        return p.Card(spot, n - 1 - move.turnsLeft);
-    }
-}
-
-// Plays first, table before fan (a table play uncovers a card); then the
-// draws and turns, the one leaving the soonest-wanted card on top first.
+// Plays first: off a table top (it uncovers a card), then out of the fan,
+// then off an unturned pile (it settles the pile's turn); the draw last.
 int OrderScore(const SolverPosition& p, const SolverMove& move)
 {
     switch (move.kind) {
     case SolverMove::Kind::Table:
-        return 0;
+        return p.Unturned(move.from) ? 2 : 0;
     case SolverMove::Kind::Fan:
         return 1;
-    default: {
-        const CardCode top = TopAfter(p, move);
-        const int turning = move.kind == SolverMove::Kind::Draw ? 0 : 1;
-        return 10 + 2 * (top == NoCard ? FarAway : Distance(p, top)) + turning;
+    case SolverMove::Kind::Draw:
+        break;
     }
-    }
+    return 3;
 }
 
 void OrderMoves(const SolverPosition& p, std::vector<SolverMove>& moves)
@@ -67,14 +48,6 @@ void OrderMoves(const SolverPosition& p, std::vector<SolverMove>& moves)
     std::stable_sort(moves.begin(), moves.end(), [&p](const SolverMove& a, const SolverMove& b) {
         return OrderScore(p, a) < OrderScore(p, b);
     });
-}
-
-std::string JoinClicks(const std::vector<std::string>& clicks)
-{
-    std::string text;
-    for (const std::string& click : clicks)
-        text += (text.empty() ? "" : " ") + click;
-    return text;
 }
 
 // Depth-first search in rounds of limited discrepancy: a round may stray from
@@ -116,7 +89,7 @@ public:
     }
 
     std::uint64_t Nodes() const { return nodes_; }
-    std::vector<std::string> Line() const { return {line_.rbegin(), line_.rend()}; }
+    std::vector<SolverMove> Line() const { return {line_.rbegin(), line_.rend()}; }
 
 private:
     enum class Outcome { Win, Dead, Cut };
@@ -165,7 +138,7 @@ private:
             const bool nextDrawn = moves[i].kind == SolverMove::Kind::Draw;
             const Outcome outcome = Visit(next, allowance == Unlimited ? Unlimited : allowance - static_cast<int>(i), nextDrawn);
             if (outcome == Outcome::Win) {
-                line_.push_back(JoinClicks(p.Clicks(moves[i])));  // built from the end as the search unwinds
+                line_.push_back(moves[i]);  // built from the end as the search unwinds
                 return Outcome::Win;
             }
             if (aborted_)
@@ -182,7 +155,7 @@ private:
     Clock::time_point start_;
     FrozenRelaxation relaxation_;
     PositionMemo memo_;
-    std::vector<std::string> line_;
+    std::vector<SolverMove> line_;
     std::uint64_t nodes_ = 0;
     bool aborted_ = false;
 };
@@ -192,11 +165,13 @@ private:
 SolverResult Solve(const GameState& state, SolverRules rules, const SolverBudget& budget)
 {
     const auto start = Clock::now();
-    Search search(rules, RemainingDrawPile(state), budget);
+    const std::vector<CardCode> drawPile = RemainingDrawPile(state);
+    const SolverPosition root = SolverPosition::FromState(state);
+    Search search(rules, drawPile, budget);
     SolverResult result;
-    result.verdict = search.Run(SolverPosition::FromState(state));
+    result.verdict = search.Run(root);
     if (result.verdict == SolverVerdict::Win)
-        result.line = search.Line();
+        result.line = LineClicks(root, search.Line(), rules, drawPile);
     result.nodes = search.Nodes();
     result.ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
     return result;
@@ -210,7 +185,19 @@ std::string HeuristicMove(const GameState& state, SolverRules rules)
     if (moves.empty())
         return {};
     OrderMoves(p, moves);
-    return JoinClicks(p.Clicks(moves.front()));
+    if (moves.front().kind != SolverMove::Kind::Draw)
+        return LineClicks(p, {moves.front()}, rules, RemainingDrawPile(state)).front();
+    // Before drawing, turn the fan so that the card it leaves on top of its
+    // spot is the one a stack will want soonest.
+    const int spot = p.ActiveSpot();
+    const int n = spot ? p.Count(spot) : 0;
+    int best = n - 1;
+    for (int k = 0; k < n; ++k) {
+        const bool reachable = !rules.Hard || k == n - 1 || (p.ShiftAvailable() && (k == n - 2 || k == 0));
+        if (reachable && Distance(p, p.Card(spot, k)) < Distance(p, p.Card(spot, best)))
+            best = k;
+    }
+    return TurnClicks(n - 1 - best, n) + "D";
 }
 
 const char* VerdictName(SolverVerdict verdict)
