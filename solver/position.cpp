@@ -73,27 +73,37 @@ void SolverPosition::LegalMoves(const SolverRules& rules, std::vector<SolverMove
     AddDraws(rules, out);
 }
 
+// Looks at each card that may be played once, against the stacks that want
+// it (at most two), rather than at each pile for each stack.
 void SolverPosition::AddPlays(std::vector<SolverMove>& out) const
 {
     using Kind = SolverMove::Kind;
+    std::array<std::array<std::uint8_t, 2>, DistinctCards + 1> wanting{};
     for (int stack = 1; stack <= StackCount; ++stack) {
-        const CardCode wanted = next_[stack];
-        if (wanted == NoCard)
-            continue;
-        const auto s = static_cast<std::uint8_t>(stack);
-        for (int spot = 1; spot <= SpotCount; ++spot) {
-            if (spot == active_)
-                continue;
-            for (int k = count_[spot] - 1; k >= 0; --k) {
-                if (MayTop(spot, k) && pile_[spot][k] == wanted)
-                    out.push_back({Kind::Table, static_cast<std::uint8_t>(spot), s, static_cast<std::uint8_t>(k)});
-            }
+        auto& stacks = wanting[next_[stack]];
+        stacks[stacks[0] ? 1 : 0] = static_cast<std::uint8_t>(stack);
+    }
+    const auto add = [&](Kind kind, int from, CardCode card, int top) {
+        for (const std::uint8_t stack : wanting[card]) {
+            if (stack)
+                out.push_back({kind, static_cast<std::uint8_t>(from), stack, static_cast<std::uint8_t>(top)});
         }
-        for (int k = 0; active_ && k < count_[active_]; ++k) {
-            if (pile_[active_][k] == wanted)
-                out.push_back({Kind::Fan, static_cast<std::uint8_t>(k + 1), s, 0});
+    };
+    for (int spot = 1; spot <= SpotCount; ++spot) {
+        const int n = count_[spot];
+        if (spot == active_ || n == 0)
+            continue;
+        if (!Unturned(spot)) {
+            add(Kind::Table, spot, pile_[spot][n - 1], n - 1);
+            continue;
+        }
+        for (int k = n - 1; k >= 0; --k) {
+            if (MayTop(spot, k))
+                add(Kind::Table, spot, pile_[spot][k], k);
         }
     }
+    for (int k = 0; active_ && k < count_[active_]; ++k)
+        add(Kind::Fan, k + 1, pile_[active_][k], 0);
 }
 
 // The places of the fan that may be on top once the next draw gathers it:

@@ -5,9 +5,11 @@
 
 // What a search learnt about the positions it has met, by their 64-bit keys:
 // one byte each. An open-addressing table, as a node-based map costs an
-// allocation per insert and the searches make millions of them. Two
-// positions share a key with odds of one in 2^64: across the million
-// positions of a long search, a wrong answer about once in 30 million searches.
+// allocation per insert and the searches make millions of them; each slot
+// is one word, the key's upper 56 bits and the byte, so that a look-up waits
+// on memory once. Two positions are mistaken for each other only when those
+// bits agree and they meet in one run of probes: with the ten million
+// look-ups of a long search, odds of about one in a billion per search.
 class PositionMemo {
 public:
     static constexpr std::uint8_t Unknown = 0;
@@ -21,7 +23,6 @@ private:
     std::size_t Slot(std::uint64_t key) const;
     void Grow();
 
-    std::vector<std::uint64_t> keys_;
-    std::vector<std::uint8_t> values_;
+    std::vector<std::uint64_t> slots_;
     std::size_t size_ = 0;
 };
