@@ -199,9 +199,9 @@ bool FrozenRelaxation::Won(State s)
     if (std::all_of(s.next.begin() + 1, s.next.end(), [](CardCode c) { return c == NoCard; }))
         return true;
     const std::uint64_t key = Key(s);
-    const std::uint8_t known = memo_.Get(key);
-    if (known != PositionMemo::Unknown)
-        return known == KnownWon;
+    std::uint64_t& remembered = known_[key & (KnownSlots - 1)];
+    if ((remembered | 3) == (key | 3))
+        return (remembered & 3) == KnownWon;
     if (++callNodes_ > MostNodesPerCall) {
         aborted_ = true;
         return false;
@@ -222,6 +222,6 @@ bool FrozenRelaxation::Won(State s)
     }
     if (aborted_)
         return false;
-    memo_.Set(key, won ? KnownWon : KnownLost);
+    remembered = (key & ~std::uint64_t{3}) | (won ? KnownWon : KnownLost);
     return won;
 }

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "solver/position.h"
-#include "solver/positionmemo.h"
 
 // A game with fewer rules, won whenever the real one can be, and so small it
 // is decided in microseconds: the search asks it before every position and
@@ -58,7 +57,12 @@ private:
     std::vector<std::uint16_t> ranksToDraw_;  // by draw count: the ranks still in the draw pile, one bit each
     std::array<CardCode, StackCount + 1> end_{};
     std::array<std::int8_t, StackCount + 1> step_{};
-    PositionMemo memo_;
+    // What earlier calls proved, by key, the key's upper bits with two bits of
+    // answer in each word. A new answer takes the place of an old one: the
+    // table stays small enough for the processor's cache, and a forgotten
+    // answer is only found again.
+    static constexpr std::size_t KnownSlots = std::size_t{1} << 16;
+    std::vector<std::uint64_t> known_ = std::vector<std::uint64_t>(KnownSlots, 0);
     std::uint64_t callNodes_ = 0;
     bool aborted_ = false;
 };

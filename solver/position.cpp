@@ -126,17 +126,26 @@ std::uint16_t SolverPosition::GatheredTops(const SolverRules& rules) const
 namespace {
 
 // The rotation of a ring of codes that sorts first: every turn of a ring gets
-// the same.
+// the same. Only rotations that start at the smallest code can win.
 template <std::size_t N>
-std::array<CardCode, N> LeastRotation(std::array<CardCode, N> codes, int n)
+std::array<CardCode, N> LeastRotation(const std::array<CardCode, N>& codes, int n)
 {
-    std::array<CardCode, N> best = codes;
-    for (int t = 1; t < n; ++t) {
-        std::rotate(codes.begin(), codes.begin() + 1, codes.begin() + n);
-        if (std::lexicographical_compare(codes.begin(), codes.begin() + n, best.begin(), best.begin() + n))
-            best = codes;
+    if (n < 2)
+        return codes;
+    const CardCode least = *std::min_element(codes.begin(), codes.begin() + n);
+    std::array<CardCode, 2 * N> twice{};
+    std::copy(codes.begin(), codes.begin() + n, twice.begin());
+    std::copy(codes.begin(), codes.begin() + n, twice.begin() + n);
+    int best = -1;
+    for (int start = 0; start < n; ++start) {
+        if (codes[static_cast<std::size_t>(start)] != least)
+            continue;
+        if (best < 0 || std::lexicographical_compare(twice.begin() + start, twice.begin() + start + n, twice.begin() + best, twice.begin() + best + n))
+            best = start;
     }
-    return best;
+    std::array<CardCode, N> result{};
+    std::copy(twice.begin() + best, twice.begin() + best + n, result.begin());
+    return result;
 }
 
 }  // namespace
