@@ -13,12 +13,12 @@
 // A spot is frozen when it is not the fanned spot, no card of its rank is
 // left to draw and its turn is settled: nothing can be put on it or fan it
 // again, so its order is fixed for good and its cards can only leave from
-// the top. (An unturned pile's cards are taken as free here.) Every other card
-// (still to draw, in the fan, on a spot that will be fanned again) is here
-// taken as free: playable whenever a stack wants it. Any line of the real game
-// plays frozen cards top first and stacks in sequence, so it is a line of this
-// game as well; a lost relaxation proves a lost position. With the draw pile
-// empty every spot but the fan is frozen and the fan is free for good: the
+// the top. Every other card (still to draw, in the fan, on a spot that will
+// be fanned again, in an unturned pile) is here taken as free: playable
+// whenever a stack wants it. Any line of the real game plays frozen cards top
+// first and stacks in sequence, so it is a line of this game as well; a lost
+// relaxation proves a lost position. With the draw pile empty and every turn
+// settled, every spot but the fan is frozen and the fan is free for good: the
 // relaxation is then the game itself.
 class FrozenRelaxation {
 public:

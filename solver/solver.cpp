@@ -65,9 +65,9 @@ void OrderMoves(const SolverPosition& p, std::vector<SolverMove>& moves)
 // does not depend on how it was reached, so a position proved dead (every move
 // from it searched without limit) stays dead, and one that failed with some
 // allowance fails again with no more. No move leads back to an earlier
-// position (each play or draw removes a card from play or from the draw pile,
-// and a Hard shift uses up the fan's one turn), so no position is its own
-// descendant and the memo never answers for a position still being searched.
+// position (each play or draw removes a card from play or from the draw
+// pile), so no position is its own descendant and the memo never answers for
+// a position still being searched.
 class Search {
 public:
     Search(SolverRules rules, std::vector<CardCode> drawPile, const SolverBudget& budget)
