@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "solver/hashwords.h"
+
 namespace {
 
 // A relaxation that needs more choices than this in one call is given up as
@@ -11,13 +13,6 @@ namespace {
 constexpr std::uint64_t MostNodesPerCall = 20;
 constexpr std::uint8_t KnownWon = 1;
 constexpr std::uint8_t KnownLost = 2;
-
-std::uint64_t Mix(std::uint64_t h, std::uint64_t v)
-{
-    h ^= v + 0x9E3779B97F4A7C15ull + (h << 6) + (h >> 2);
-    h *= 0xBF58476D1CE4E5B9ull;
-    return h ^ (h >> 31);
-}
 
 int Partner(int stack)
 {
@@ -50,8 +45,10 @@ bool FrozenRelaxation::MayWin(const SolverPosition& p)
         end_[stack] = p.End(stack);
         step_[stack] = static_cast<std::int8_t>(p.Step(stack));
     }
-    for (CardCode card = 1; card <= DistinctCards; ++card)
-        s.freeCopies[card] = static_cast<std::uint8_t>(Needing(s, card));
+    for (int stack = 1; stack <= StackCount; ++stack) {  // each stack needs its next card and all after it
+        for (CardCode card = s.next[stack]; card != NoCard; card = card == end_[stack] ? NoCard : static_cast<CardCode>(card + step_[stack]))
+            s.freeCopies[card] += 1;
+    }
     const std::uint16_t toDraw = ranksToDraw_[static_cast<std::size_t>(p.DrawCount())];
     for (int spot = 1; spot <= SpotCount; ++spot) {
         if (spot == p.ActiveSpot() || (toDraw & 1u << spot) || p.Count(spot) == 0 || p.Unturned(spot))
@@ -76,14 +73,6 @@ bool FrozenRelaxation::Needs(const State& s, int stack, CardCode card) const
     if (next == NoCard || SuitOf(next) != SuitOf(card))
         return false;
     return step_[stack] < 0 ? card <= next : card >= next;
-}
-
-int FrozenRelaxation::Needing(const State& s, CardCode card) const
-{
-    int stacks = 0;
-    for (int stack = 1; stack <= StackCount; ++stack)
-        stacks += Needs(s, stack, card) ? 1 : 0;
-    return stacks;
 }
 
 int FrozenRelaxation::Accessible(const State& s, CardCode card) const
@@ -150,6 +139,7 @@ void FrozenRelaxation::PlaySafe(State& s) const
             if (both || ours || !Needs(s, partner, card)) {
                 Play(s, stack, -1);
                 played = true;
+                --stack;  // the same stack again: its next card may be safe as well
             }
         }
     }
@@ -171,20 +161,16 @@ int FrozenRelaxation::Contested(const State& s) const
 
 std::uint64_t FrozenRelaxation::Key(const State& s) const
 {
-    std::uint64_t h = 0;
-    for (int stack = 1; stack <= StackCount; ++stack)
-        h = Mix(h, s.next[stack]);
+    std::uint64_t h = Fold(Fold(Fold(0, Word(s.next.data() + 1)), s.waits[0]), s.waits[1]);
     for (int i = 0; i < s.pileCount; ++i) {
         const Pile& pile = s.piles[static_cast<std::size_t>(i)];
-        std::uint64_t word = static_cast<std::uint64_t>(pile.spot) << 8 | pile.count;
-        for (int k = 0; k < pile.count; ++k) {
-            word = word << 6 ^ pile.cards[static_cast<std::size_t>(k)];
-            if (k % 8 == 7)
-                h = Mix(h, word);
-        }
-        h = Mix(h, word);
+        h = Fold(h, static_cast<std::uint64_t>(pile.spot) << 8 | pile.count);
+        if (pile.count)  // places past the count hold no card, so whole words can be hashed
+            h = Fold(h, Word(pile.cards.data()));
+        if (pile.count > 8)
+            h = Fold(h, Word(pile.cards.data() + 8));
     }
-    return Mix(Mix(h, s.waits[0]), s.waits[1]);
+    return Spread(h);
 }
 
 // Depth-first over the real choices, for one contested card at a time: with

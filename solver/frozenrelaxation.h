@@ -48,7 +48,6 @@ private:
     void PlaySafe(State& s) const;
     int Contested(const State& s) const;
     bool Needs(const State& s, int stack, CardCode card) const;
-    int Needing(const State& s, CardCode card) const;
     int Accessible(const State& s, CardCode card) const;
     void Play(State& s, int stack, int pileIndex) const;
     int TopPile(const State& s, CardCode card, int from) const;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "solver/hashwords.h"
+
 namespace {
 
 std::uint16_t Bit(int place)
@@ -286,54 +288,41 @@ void SolverPosition::Apply(const SolverMove& move, const SolverRules& rules, con
     }
 }
 
-namespace {
-
-std::uint64_t Mix(std::uint64_t h, std::uint64_t v)
-{
-    h ^= v + 0x9E3779B97F4A7C15ull + (h << 6) + (h >> 2);
-    h *= 0xBF58476D1CE4E5B9ull;
-    return h ^ (h >> 31);
-}
-
-}  // namespace
-
 // Folded together: a fan with no draw left is only a set of playable cards;
 // an Easy fan is only its ring, as it may be turned to any place before it
 // goes back; an unturned pile is its ring with the places that may be on top,
 // whichever card the ring starts at.
 std::uint64_t SolverPosition::Key(const SolverRules& rules) const
 {
-    std::uint64_t h = Mix(0, static_cast<std::uint64_t>(drawCount_) << 8 | active_);
-    for (int stack = 1; stack <= StackCount; ++stack)
-        h = Mix(h, next_[stack]);
+    std::array<std::uint8_t, 24> shape{};  // the draw count, the fanned spot, the stacks, each pile's count and kind
+    shape[0] = drawCount_;
+    shape[1] = active_;
+    std::copy(next_.begin() + 1, next_.end(), shape.begin() + 2);
+    std::uint64_t h = 0;
     for (int spot = 1; spot <= SpotCount; ++spot) {
         const int n = count_[spot];
         std::array<CardCode, PileSlots> cards = pile_[spot];
-        std::uint64_t flag = 0;
+        int kind = 0;
         if (spot == active_ && n >= 2) {
             if (drawCount_ == 0)
                 std::sort(cards.begin(), cards.begin() + n);
             else if (!rules.Hard)
                 cards = LeastRotation(cards, n);
             else
-                flag = shiftAvailable_ ? 1 : 0;
+                kind = shiftAvailable_ ? 1 : 0;
         } else if (Unturned(spot)) {
             for (int k = 0; k < n; ++k)
                 cards[k] = static_cast<CardCode>(cards[k] | (MayTop(spot, k) ? 0x40 : 0));
             cards = LeastRotation(cards, n);
-            flag = 2;
+            kind = 2;
         }
-        std::uint64_t word = static_cast<std::uint64_t>(n) | flag << 6;
-        int filled = 1;
-        for (int k = 0; k < n; ++k) {
-            word |= static_cast<std::uint64_t>(cards[k]) << (8 * filled);
-            if (++filled == 8) {
-                h = Mix(h, word);
-                word = 0;
-                filled = 0;
-            }
-        }
-        h = Mix(h, word);
+        shape[static_cast<std::size_t>(9 + spot)] = static_cast<std::uint8_t>(n | kind << 6);
+        if (n)  // places past the count hold no card, so whole words can be hashed
+            h = Fold(h, Word(cards.data()));
+        if (n > 8)
+            h = Fold(h, Word(cards.data() + 8));
     }
-    return h;
+    for (std::size_t i = 0; i < shape.size(); i += 8)
+        h = Fold(h, Word(shape.data() + i));
+    return Spread(h);
 }

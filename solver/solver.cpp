@@ -1,6 +1,7 @@
 #include "solver/solver.h"
 
 #include <algorithm>
+#include <deque>
 #include <limits>
 
 #include "solver/frozenrelaxation.h"
@@ -124,7 +125,9 @@ private:
             memo_.Set(key, Dead);
             return Outcome::Dead;
         }
-        std::vector<SolverMove> moves;
+        if (depth_ == movesAt_.size())
+            movesAt_.emplace_back();
+        std::vector<SolverMove>& moves = movesAt_[depth_];  // kept from node to node: no allocation per node
         p.LegalMoves(rules_, moves);
         OrderMoves(p, moves);
         bool cut = false;
@@ -136,7 +139,9 @@ private:
             SolverPosition next = p;
             next.Apply(moves[i], rules_, drawPile_);
             const bool nextDrawn = moves[i].kind == SolverMove::Kind::Draw;
+            ++depth_;
             const Outcome outcome = Visit(next, allowance == Unlimited ? Unlimited : allowance - static_cast<int>(i), nextDrawn);
+            --depth_;
             if (outcome == Outcome::Win) {
                 line_.push_back(moves[i]);  // built from the end as the search unwinds
                 return Outcome::Win;
@@ -156,6 +161,8 @@ private:
     FrozenRelaxation relaxation_;
     PositionMemo memo_;
     std::vector<SolverMove> line_;
+    std::deque<std::vector<SolverMove>> movesAt_;  // the moves of the node at each depth; a deque, as growing it must not move them
+    std::size_t depth_ = 0;
     std::uint64_t nodes_ = 0;
     bool aborted_ = false;
 };
