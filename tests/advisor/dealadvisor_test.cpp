@@ -123,7 +123,7 @@ TEST_F(DealAdvisorTest, APositionWithNoWayOutIsSaidLostByVerdictAndHint)
 
 TEST_F(DealAdvisorTest, WithoutAProvedWinTheHintOffersTheHeuristicsMoveAndSaysSo)
 {
-    Deal(FirstSeedNotProvedWinnable(settings, TDealAdvisor::HintSearchTime * 4));
+    Deal(FirstSeedUndecided(settings, TDealAdvisor::HintSearchTime * 4));
     hint->trigger();
     EXPECT_TRUE(advisor->LastHint().startsWith(QStringLiteral("No win is proven yet; a good try: ")))
         << advisor->LastHint().toStdString();

@@ -7,12 +7,12 @@ namespace {
 
 constexpr std::uint32_t MostSeeds = 500;
 
-std::uint32_t FirstSeed(const GameSettings& settings, std::chrono::milliseconds within, bool winnable)
+template <typename Wanted>
+std::uint32_t FirstSeed(const GameSettings& settings, std::chrono::milliseconds within, Wanted wanted)
 {
     for (std::uint32_t seed = 1; seed <= MostSeeds; ++seed) {
         const SeededGame game(settings, seed);
-        const SolverResult result = Solve(game.State(), SolverRules::From(settings), {0, within, nullptr});
-        if ((result.verdict == SolverVerdict::Win) == winnable)
+        if (wanted(Solve(game.State(), SolverRules::From(settings), {0, within, nullptr}).verdict))
             return seed;
     }
     return 0;
@@ -22,10 +22,15 @@ std::uint32_t FirstSeed(const GameSettings& settings, std::chrono::milliseconds 
 
 std::uint32_t FirstSeedProvedWinnable(const GameSettings& settings, std::chrono::milliseconds within)
 {
-    return FirstSeed(settings, within, true);
+    return FirstSeed(settings, within, [](SolverVerdict v) { return v == SolverVerdict::Win; });
 }
 
 std::uint32_t FirstSeedNotProvedWinnable(const GameSettings& settings, std::chrono::milliseconds within)
 {
-    return FirstSeed(settings, within, false);
+    return FirstSeed(settings, within, [](SolverVerdict v) { return v != SolverVerdict::Win; });
+}
+
+std::uint32_t FirstSeedUndecided(const GameSettings& settings, std::chrono::milliseconds within)
+{
+    return FirstSeed(settings, within, [](SolverVerdict v) { return v == SolverVerdict::Unknown; });
 }
