@@ -62,7 +62,7 @@ public:
     friend bool operator==(const SolverPosition&, const SolverPosition&) = default;
 
 private:
-    std::uint16_t TopOnly(int spot) const { return count_[spot] ? static_cast<std::uint16_t>(1u << (count_[spot] - 1)) : 0; }
+    std::uint16_t TopOnly(int spot) const { return count_[spot] ? static_cast<std::uint16_t>(1u << (count_[spot] - 1)) : std::uint16_t{0}; }
     CardCode Moved(const SolverMove& move) const;
     int StacksWanting(CardCode card) const;
     bool OtherCopyPlayed(int stack, CardCode card) const;
